@@ -1,0 +1,12 @@
+// Body radii, largest mass, momentum, and the negative-mass check.
+#pragma once
+
+#include "run/run_state.h"
+
+namespace tembrix {
+
+enum class RadiiResult { completed, negative_mass };
+
+RadiiResult set_body_radii(RunState& state);
+
+}  // namespace tembrix

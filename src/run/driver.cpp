@@ -1,0 +1,100 @@
+#include "run/driver.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+#include "equilibrium/constants.h"
+#include "equilibrium/interaction_matrix.h"
+#include "equilibrium/refinement.h"
+#include "equilibrium/ring_table.h"
+#include "equilibrium/scales.h"
+#include "initstate/barycentre.h"
+#include "initstate/body_radii.h"
+#include "initstate/code_units.h"
+#include "initstate/initial_state_file.h"
+#include "run/circle_layout.h"
+#include "run/parameter_file.h"
+#include "run/run_state.h"
+#include "textio/arith_fault.h"
+#include "textio/units.h"
+
+namespace tembrix {
+
+namespace {
+
+void set_name(NameField& field, const char (&text)[13]) { std::memcpy(field.data(), text, 12); }
+
+// Step 1: the five fixed file names, each exactly 12 characters.
+void set_fixed_names(RunState& state) {
+  set_name(state.fpar, "Tembrix2.dat");
+  set_name(state.frep, "ErTembri.dat");
+  set_name(state.fring, "QxNcRMEr.dat");
+  set_name(state.fphin, "QxStrfi0.dat");
+  set_name(state.fphout, "QxStrfi1.dat");
+}
+
+// The tables hold 1..1000 circles of 1..1000 bodies; a count outside that
+// range is refused before any file other than the parameter file is touched.
+bool counts_in_range(const RunParameters& p) {
+  bool ok = true;
+  for (auto [name, value] : {std::pair{"ncirc", p.ncirc}, std::pair{"nbc", p.nbc}}) {
+    if (value >= 1 && value <= 1000) continue;
+    const std::string line = std::string("tembrix2: parameter ") + name + " = " +
+                             std::to_string(value) + " is outside the allowed range 1..1000\n";
+    [[maybe_unused]] ssize_t n = ::write(2, line.data(), line.size());
+    ok = false;
+    break;
+  }
+  return ok;
+}
+
+// The end of every run: files closed, console line ended.
+int end_run(int status) {
+  close_all_units();
+  return status;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+  set_command_line(argc, argv);
+  clear_arithmetic_faults();
+  RunState state;
+  set_fixed_names(state);
+
+  if (!read_parameters(state)) {
+    report_read_error(state);
+    // No initial state was made: a batch script must see the failure.
+    return end_run(1);
+  }
+  if (!counts_in_range(state.params)) return end_run(1);
+  state.allocate_tables();
+
+  set_constants(state);
+  check_arithmetic();
+  lay_out_circles(state);
+  check_arithmetic();
+  set_scales(state);
+  check_arithmetic();
+  build_interaction_matrix(state);
+  check_arithmetic();
+  refine_solution(state);
+  check_arithmetic();
+  write_ring_table(state);
+  check_arithmetic();
+  set_code_units(state);
+  place_bodies(state);
+  check_arithmetic();
+  tilt_bodies(state);
+  move_to_barycentre(state);
+  check_arithmetic();
+  if (set_body_radii(state) == RadiiResult::negative_mass) return end_run(1);
+  check_arithmetic();
+  write_initial_state(state);
+  check_arithmetic();
+  return end_run(0);
+}
+
+}  // namespace tembrix

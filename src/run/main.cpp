@@ -1,0 +1,3 @@
+#include "run/driver.h"
+
+int main(int argc, char** argv) { return tembrix::run(argc, argv); }

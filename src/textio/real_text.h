@@ -1,0 +1,22 @@
+// Text of integers and reals in free-format output records.
+#pragma once
+
+#include <cstdint>
+
+namespace tembrix {
+
+// Longest texts: "-2147483648" and a negative fixed-form real whose rounding
+// to 16 digits carried into an eighth integer digit.
+inline constexpr int max_integer_text = 11;
+inline constexpr int max_real_text = 25;
+
+// Writes the decimal text of v (no leading zeros, "-" when negative) to out;
+// returns its length.
+int format_integer(std::int32_t v, char* out);
+
+// Writes the real text of v to out: 17 significant digits rounded half up,
+// then half up again to 16; fixed form for 1 <= |v| < 1e7, exponent form
+// otherwise. Returns its length (17 to 25).
+int format_real(double v, char* out);
+
+}  // namespace tembrix
