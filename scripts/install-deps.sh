@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests, the benchmarks and the fuzzers need
+# (Debian packages). Runs apt-get as root, through sudo when needed.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+  cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
