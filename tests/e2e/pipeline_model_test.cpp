@@ -1,0 +1,105 @@
+// Whole runs of the binary compared file by file, byte for byte, with the
+// plain model of a run in pipeline_model.h.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "e2e_support.h"
+#include "pipeline_model.h"
+
+namespace tembrix::test {
+namespace {
+
+const std::string binary = TEMBRIX2_BINARY;
+
+struct ModelCase {
+  const char* name;
+  Parameters text;           // what the parameter file says (every real with a point)
+  std::vector<double> radii;  // written to radii.dat when iradf is 1
+};
+
+ModelInput model_input(const ModelCase& c) {
+  const Parameters& p = c.text;
+  ModelInput in;
+  in.ncirc = std::stoi(p.ncirc);
+  in.nbc = std::stoi(p.nbc);
+  in.drad = std::stod(p.drad);
+  if (p.iradf == "1") in.radii = c.radii;
+  in.omtot = std::stod(p.omtot);
+  in.fcen = std::stod(p.fcen);
+  in.iphase = std::stoi(p.iphase);
+  in.period = std::stod(p.period);
+  in.eps = std::stod(p.eps);
+  in.maxit = std::stoi(p.maxit);
+  in.tilt = std::stod(p.tilt);
+  in.dens = std::stod(p.dens);
+  in.hval = std::stod(p.hval);
+  in.itag = std::stoi(p.itag);
+  return in;
+}
+
+std::string radii_file(const std::vector<double>& radii) {
+  std::string s;
+  char line[64];
+  for (std::size_t k = 0; k < radii.size(); ++k) {
+    std::snprintf(line, sizeof line, "%zu %.17g\r\n", k + 1, radii[k]);
+    s += line;
+  }
+  return s;
+}
+
+ModelCase make(const char* name, std::initializer_list<std::pair<std::string Parameters::*, const char*>> fields,
+               std::vector<double> radii = {}) {
+  ModelCase c{name, Parameters{}, std::move(radii)};
+  for (const auto& [member, value] : fields) c.text.*member = value;
+  return c;
+}
+
+const std::vector<ModelCase>& cases() {
+  using P = Parameters;
+  static const std::vector<ModelCase> all = {
+      make("one_circle_one_body_no_iteration", {{&P::ncirc, "1"}, {&P::nbc, "1"}, {&P::maxit, "0"}}),
+      make("one_circle_of_three", {{&P::ncirc, "1"}, {&P::nbc, "3"}}),
+      make("two_circles_of_three_tilted", {{&P::ncirc, "2"}, {&P::nbc, "3"}, {&P::tilt, "0.3"}}),
+      make("three_circles_no_offsets_half_steps",
+           {{&P::ncirc, "3"}, {&P::nbc, "4"}, {&P::iphase, "1"}, {&P::drad, "0.75"}, {&P::fcen, "0.5"}}),
+      make("single_bodies_on_four_circles", {{&P::ncirc, "4"}, {&P::nbc, "1"}, {&P::tilt, "1.2"}}),
+      make("no_central_mass", {{&P::ncirc, "2"}, {&P::nbc, "5"}, {&P::fcen, "0.0"}}),
+      make("history_over_two_files",
+           {{&P::ncirc, "2"}, {&P::nbc, "2"}, {&P::eps, "-1.0"}, {&P::maxit, "3002"}}),
+      make("radii_from_file", {{&P::ncirc, "3"}, {&P::nbc, "6"}, {&P::iradf, "1"}, {&P::tilt, "-0.7"}},
+           {1.5e11, 1.9e11, 2.6e11}),
+      make("loose_tolerance", {{&P::ncirc, "5"}, {&P::nbc, "7"}, {&P::eps, "1.0E-3"}, {&P::maxit, "50"}}),
+  };
+  return all;
+}
+
+class PipelineModelRun : public ::testing::TestWithParam<ModelCase> {};
+
+TEST_P(PipelineModelRun, EveryFileMatchesThePlainModel) {
+  const ModelCase& c = GetParam();
+  ScratchDir dir;
+  dir.write("Tembrix2.dat", c.text.text());
+  if (c.text.iradf == "1") dir.write("radii.dat", radii_file(c.radii));
+  const RunResult r = run_in(dir.path(), binary);
+  const ModelRun expected = PipelineModel(model_input(c)).run();
+
+  EXPECT_EQ(r.status, expected.status) << r.err;
+  EXPECT_EQ(r.out, expected.console);
+  std::vector<std::string> names;
+  for (const auto& [name, bytes] : expected.files) {
+    names.push_back(name);
+    EXPECT_EQ(dir.read(name), bytes) << name;
+  }
+  names.push_back("Tembrix2.dat");
+  if (c.text.iradf == "1") names.push_back("radii.dat");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(dir.files(), names);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, PipelineModelRun, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tembrix::test
