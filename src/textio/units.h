@@ -32,6 +32,7 @@ enum class IoCondition : int {
   bad_constant = 11,         // a character or complex constant for a numeric target
   value_too_long = 12,       // a value text of more than 519 characters
   name_missing = 13,         // standard input ended before a non-blank file name came
+  unit_not_open = 14,        // a write or read on a unit that no file is connected to
 };
 
 // Remembers the command-line arguments that blank file names may take, in order.
