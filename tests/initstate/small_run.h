@@ -1,0 +1,165 @@
+// Helpers of the initial-state tests: a run state built by hand (no
+// equilibrium), a working directory of its own, expected record lines, and
+// a forked run that captures the console.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "e2e_support.h"
+#include "run/run_state.h"
+#include "textio/real_text.h"
+
+namespace tembrix::test {
+
+// The chosen inputs of subsystem 3: what the layout and the equilibrium
+// would have left in the run state.
+struct SmallCase {
+  int ncirc = 1;
+  int nbc = 1;
+  double tilt = 0.0;
+  double dens = 2000.0;
+  double m0 = 1.989e30;
+  std::vector<double> cmass{3.0e27};       // per circle
+  std::vector<double> rad{1.496e11};       // per circle, metres
+  std::vector<double> offset{0.0};         // phase offset per circle
+  double hval = 0.01;
+  int itag = 7;
+};
+
+// 30 circles of 40 bodies, radii growing by 1.1 per circle, body masses
+// falling off outwards as an equilibrium would give them.
+inline SmallCase thirty_by_forty(double tilt) {
+  SmallCase c;
+  c.ncirc = 30;
+  c.nbc = 40;
+  c.tilt = tilt;
+  c.cmass.clear();
+  c.rad.clear();
+  c.offset.clear();
+  for (int k = 1; k <= c.ncirc; ++k) {
+    c.rad.push_back(1.496e11 * (1.0 + 0.1 * (k - 1)));
+    c.cmass.push_back(2.0e26 / (1.0 + 0.05 * k));
+    c.offset.push_back(k % 2 ? 0.0 : 3.141592653589793 / 40);
+  }
+  return c;
+}
+
+// A run state as the equilibrium phases leave it for the given case.
+inline std::unique_ptr<RunState> make_state(const SmallCase& c) {
+  auto s = std::make_unique<RunState>();
+  std::memcpy(s->frep.data(), "ErTembri.dat", 12);
+  RunParameters& p = s->params;
+  p.ncirc = c.ncirc;
+  p.nbc = c.nbc;
+  p.tilt = c.tilt;
+  p.dens = c.dens;
+  p.hval = c.hval;
+  p.itag = c.itag;
+  std::memcpy(p.fstate.data(), "state.dat   ", 12);
+  s->allocate_tables();
+  ReferenceScales& r = s->scales;
+  r.pi = 3.141592653589793;
+  r.twopi = r.pi * 2.0;
+  r.grav = 6.67259e-11;
+  r.third = 1.0 / 3.0;
+  r.tunit = 3.168808781402895e-06;
+  r.omegau = r.twopi / 100.0;
+  r.dphi = r.twopi / c.nbc;
+  s->nbtot = c.ncirc * c.nbc + 1;
+  s->ibfirst = 1;
+  s->m0 = c.m0;
+  s->mtot = c.m0;
+  for (int k = 1; k <= c.ncirc; ++k) {
+    s->circles.cmass[k] = c.cmass[k - 1];
+    s->circles.rad[k] = c.rad[k - 1];
+    s->circles.rrel[k] = c.rad[k - 1] / c.rad[0];
+    s->mtot = (c.cmass[k - 1] * c.nbc) + s->mtot;
+    for (int j = 1; j <= c.nbc; ++j) s->circles.phi(k, j) = c.offset[k - 1] + (j - 1) * r.dphi;
+  }
+  return s;
+}
+
+// Makes the test's scratch directory the working directory while it lives.
+class InScratchDir {
+ public:
+  InScratchDir() : old_(std::filesystem::current_path()) { std::filesystem::current_path(dir_.path()); }
+  ~InScratchDir() { std::filesystem::current_path(old_); }
+  const ScratchDir& dir() const { return dir_; }
+
+ private:
+  ScratchDir dir_;
+  std::filesystem::path old_;
+};
+
+// One field of an expected line: a real (24 columns) or an integer (11),
+// right-aligned after its separating blank.
+struct Field {
+  std::string text;
+  std::size_t width;
+};
+
+inline Field R(double v) {
+  char buf[32];
+  return {std::string(buf, static_cast<std::size_t>(format_real(v, buf))), 24};
+}
+inline Field I(long v) { return {std::to_string(v), 11}; }
+
+// The expected text of one line of numeric fields, CR LF included.
+inline std::string line(std::initializer_list<Field> fields) {
+  std::string s;
+  for (const Field& f : fields) {
+    if (f.text.size() < f.width + 1) s.append(f.width + 1 - f.text.size(), ' ');
+    s += f.text;
+  }
+  return s + "\r\n";
+}
+
+struct ForkResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs body in a child process whose working directory is dir, with standard
+// output and error captured; the child ends with body's return value. A fresh
+// process keeps the console's line state of one run.
+inline ForkResult run_forked(const std::filesystem::path& dir, const std::function<int()>& body) {
+  char out_name[] = "/tmp/initstate-out-XXXXXX";
+  char err_name[] = "/tmp/initstate-err-XXXXXX";
+  const int out_fd = ::mkstemp(out_name);
+  const int err_fd = ::mkstemp(err_name);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::chdir(dir.c_str()) != 0) ::_exit(127);
+    ::dup2(out_fd, 1);
+    ::dup2(err_fd, 2);
+    ::_exit(body());
+  }
+  int wstatus = 0;
+  ::waitpid(pid, &wstatus, 0);
+  ForkResult r;
+  r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+  ::lseek(out_fd, 0, SEEK_SET);
+  ::lseek(err_fd, 0, SEEK_SET);
+  r.out = slurp_fd(out_fd);
+  r.err = slurp_fd(err_fd);
+  ::close(out_fd);
+  ::close(err_fd);
+  ::unlink(out_name);
+  ::unlink(err_name);
+  return r;
+}
+
+}  // namespace tembrix::test
