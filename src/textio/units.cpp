@@ -74,7 +74,7 @@ Opened open_or_create(const std::string& name) {
 // Cuts an existing file to nothing at the first record written since its opening.
 void start_writing(TextUnit& u) {
   if (u.written) return;
-  if (::ftruncate(u.fd, 0) != 0 || ::lseek(u.fd, 0, SEEK_SET) < 0)
+  if (u.regular && (::ftruncate(u.fd, 0) != 0 || ::lseek(u.fd, 0, SEEK_SET) < 0))
     fatal_io_error(IoOperation::write, u.number, IoCondition::write_failed);
   u.written = true;
   u.in_pos = u.in_len = 0;
@@ -133,8 +133,8 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
   std::string name(trim_name(name_field));
   if (name.empty()) name = name_for_blank_field(unit);
   Opened o = mode == OpenMode::must_exist ? open_existing_only(name) : open_or_create(name);
-  struct stat st;
-  if (o.fd >= 0 && ::fstat(o.fd, &st) == 0 && S_ISDIR(st.st_mode)) {  // a directory is no text file
+  struct stat st {};
+  if (o.fd >= 0 && (::fstat(o.fd, &st) != 0 || S_ISDIR(st.st_mode))) {  // a directory is no text file
     ::close(o.fd);
     o.fd = -1;
     o.failure = IoCondition::open_failed;
@@ -145,6 +145,7 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
   u.fd = o.fd;
   u.open = true;
   u.written = o.created;
+  u.regular = S_ISREG(st.st_mode);
   u.out.clear();
   u.in_pos = u.in_len = 0;
 }

@@ -24,6 +24,7 @@ struct TextUnit {
   std::string name;      // as opened, after trimming
   int fd = -1;
   bool written = false;  // the first record since the opening has been written (or the file was new)
+  bool regular = false;  // a plain file, which a first record cuts; devices and pipes are not cut
   std::string out;       // write buffer; its capacity is kept from one opening to the next
   std::unique_ptr<char[]> in;  // read buffer, allocated at the first read
   std::size_t in_pos = 0;
