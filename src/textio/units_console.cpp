@@ -57,7 +57,8 @@ void write_console_lines(std::string_view lines, const std::size_t* line_starts,
   std::string shown;
   for (std::size_t k = 0; k < count; ++k) {
     const std::size_t begin = line_starts[k];
-    const std::size_t end = (k + 1 < count ? line_starts[k + 1] : lines.size()) - 2;  // less CR LF
+    std::size_t end = k + 1 < count ? line_starts[k + 1] : lines.size();
+    if (end - begin >= 2 && lines.substr(end - 2, 2) == "\r\n") end -= 2;  // the console adds its own
     shown.clear();
     if (console_line_open) shown.append("\r\n", 2);
     // The console drops each line's first character, the record's leading blank.

@@ -278,11 +278,12 @@ TEST(UnitConsole, LinesLoseTheirFirstCharacterAndAreSeparatedByCrLf) {
     if (k > 0) expected += "\r\n";
     expected += record.substr(starts[k] + 1, end - starts[k] - 1);
   }
-  expected += "\r\n" + std::string("abc");
+  expected += "\r\nabc\r\nx\r\ny";
   expected += "\r\n";  // the final line end, at close_all_units
   const ChildResult r = run_child(dir.path(), [&] {
     write_record(console, items);
     write_record(console, {char_item("abc")});
+    write_laid_out(console, " x\r\n y\r\n");
     close_all_units();
     close_all_units();  // a second end of the run owes nothing more
   });
