@@ -1,0 +1,52 @@
+#include "equilibrium/matrix_row.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace tembrix {
+
+namespace {
+
+// Sum over bodies j = from..nbc of one circle of the inward radial pull
+// t = (1 - c) / b^threehalf, c = cos(delta)*rho, b = ((rho*rho) + 1) - (c*2),
+// added in ascending j from 0.0. cosines[j] holds cos(delta) of body j.
+double circle_pull(const double* cosines, double rho, int from, int nbc, double threehalf) {
+  double s = 0.0;
+  for (int j = from; j <= nbc; ++j) {
+    const double c = cosines[j] * rho;
+    const double b = ((rho * rho) + 1.0) - (c * 2.0);
+    const double t = (1.0 - c) / std::pow(b, threehalf);
+    s = t + s;
+  }
+  return s;
+}
+
+}  // namespace
+
+void build_matrix_row(const RunState& state, const PhaseClasses& classes, int i, double* cosines, double* row) {
+  const CircleTables& c = state.circles;
+  const int nbc = state.params.nbc;
+  const double threehalf = state.scales.threehalf;
+  const double own = c.phi(i, 1);
+  const double radius = c.rad[static_cast<std::size_t>(i)];
+
+  for (int cls = 0; cls < classes.count(); ++cls) {
+    const int* first = classes.members.data() + classes.start[static_cast<std::size_t>(cls)];
+    const int size = classes.start[static_cast<std::size_t>(cls) + 1] - classes.start[static_cast<std::size_t>(cls)];
+    // The body's own term is never evaluated (zero distance); when circle i is
+    // alone in its class nobody needs the angle difference of body 1 either.
+    const int from = (size == 1 && first[0] == i) ? 2 : 1;
+    for (int j = from; j <= nbc; ++j) cosines[j] = std::cos(c.phi(first[0], j) - own);
+    for (int m = 0; m < size; ++m) {
+      const int k = first[m];
+      const double rho = c.rad[static_cast<std::size_t>(k)] / radius;  // radii in metres
+      row[k] = circle_pull(cosines, rho, k == i ? 2 : 1, nbc, threehalf);
+    }
+  }
+
+  const double rrel = c.rrel[static_cast<std::size_t>(i)];
+  const double q = rrel * rrel;
+  row[state.params.ncirc + 1] = ((rrel * state.scales.gfac) * q) - state.params.fcen;
+}
+
+}  // namespace tembrix
