@@ -32,7 +32,7 @@ struct ModelBodies {
 
 ModelBodies model(const SmallCase& c) {
   const double pi = 3.141592653589793, third = 1.0 / 3.0, grav = 6.67259e-11;
-  const double tunit = 3.168808781402895e-06, omegau = (pi * 2.0) / 100.0, dphi = (pi * 2.0) / c.nbc;
+  const double tunit = test_tunit, omegau = test_omegau, dphi = (pi * 2.0) / c.nbc;
   const int nbtot = c.ncirc * c.nbc + 1;
   ModelBodies m;
   const auto n = static_cast<std::size_t>(nbtot) + 1;

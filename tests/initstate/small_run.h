@@ -23,6 +23,12 @@
 
 namespace tembrix::test {
 
+// Scales of a run with a period of one sidereal year: one code time unit is
+// 100 periods, so the rotation rate in code units is 200 pi.
+inline constexpr double test_tper = 31558149.540288;
+inline const double test_tunit = 1.0 / (test_tper * 100.0);
+inline const double test_omegau = ((3.141592653589793 * 2.0) / test_tper) / test_tunit;
+
 // The chosen inputs of subsystem 3: what the layout and the equilibrium
 // would have left in the run state.
 struct SmallCase {
@@ -74,8 +80,8 @@ inline std::unique_ptr<RunState> make_state(const SmallCase& c) {
   r.twopi = r.pi * 2.0;
   r.grav = 6.67259e-11;
   r.third = 1.0 / 3.0;
-  r.tunit = 3.168808781402895e-06;
-  r.omegau = r.twopi / 100.0;
+  r.tunit = test_tunit;
+  r.omegau = test_omegau;
   r.dphi = r.twopi / c.nbc;
   s->nbtot = c.ncirc * c.nbc + 1;
   s->ibfirst = 1;
