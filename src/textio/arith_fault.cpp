@@ -3,9 +3,11 @@
 #include <cfenv>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 #include "textio/units.h"
+#include "textio/units_state.h"
 
 namespace tembrix {
 
@@ -35,6 +37,8 @@ void arithmetic_fault(int flags) {
   text += "\r\n";
   // Standard error is unbuffered; one write keeps the diagnostic in one piece.
   [[maybe_unused]] ssize_t n = ::write(2, text.data(), text.size());
+  // A write that fails while the files are closed must not start a second report.
+  units_detail::start_failure_path();
   close_all_units();
   std::_Exit(1);
 }
