@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "textio/units.h"
-#include "textio/units_state.h"
 
 namespace tembrix {
 
@@ -37,8 +36,6 @@ void arithmetic_fault(int flags) {
   text += "\r\n";
   // Standard error is unbuffered; one write keeps the diagnostic in one piece.
   [[maybe_unused]] ssize_t n = ::write(2, text.data(), text.size());
-  // A write that fails while the files are closed must not start a second report.
-  units_detail::start_failure_path();
   close_all_units();
   std::_Exit(1);
 }
