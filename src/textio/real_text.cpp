@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "textio/real_text_fast.h"
 #include "textio/real_text_reference.h"
 
 namespace tembrix {
@@ -22,7 +23,11 @@ int format_integer(std::int32_t v, char* out) {
   return static_cast<int>(p - out);
 }
 
-// Writes the real text of v.
-int format_real(double v, char* out) { return format_real_reference(v, out); }
+// Writes the real text of v: the fast path when the digits are certain, the
+// reference path for everything else (zero, infinities, NaN, near-ties).
+int format_real(double v, char* out) {
+  const int n = format_real_fast(v, out);
+  return n != 0 ? n : format_real_reference(v, out);
+}
 
 }  // namespace tembrix

@@ -16,7 +16,8 @@ inline constexpr int max_real_text = 25;
 // returns its length.
 int format_integer(std::int32_t v, char* out);
 
-// Writes the real text of v to out: 17 significant digits rounded half up,
+// Writes the real text of v to out, which has room for max_real_text
+// characters (all of them may be written to): 17 significant digits rounded half up,
 // then half up again to 16; fixed form for 1 <= |v| < 1e7, exponent form
 // otherwise. Returns its length (17 to 24). Infinities and NaN, which an
 // arithmetic fault keeps from every record, give "Infinity", "-Infinity", "NaN".
