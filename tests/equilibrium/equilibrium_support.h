@@ -113,7 +113,9 @@ inline void run_equilibrium(RunState& state) {
 
 // Field of width columns holding the text right-aligned.
 inline std::string field(const std::string& text, std::size_t width) {
-  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+  std::string out(width > text.size() ? width - text.size() : 0, ' ');
+  out.append(text);
+  return out;
 }
 
 inline std::string real_text(double v) {
@@ -123,7 +125,9 @@ inline std::string real_text(double v) {
 
 // The 37-character line of a record holding an integer and a real, with CR LF.
 inline std::string int_real_line(int k, double v) {
-  return " " + field(std::to_string(k), 11) + " " + field(real_text(v), 24) + "\r\n";
+  std::string line(" ");
+  line.append(field(std::to_string(k), 11)).append(" ").append(field(real_text(v), 24)).append("\r\n");
+  return line;
 }
 
 // Splits a file into its lines (CR LF removed).
