@@ -161,6 +161,18 @@ TEST(RealTextExact, RandomBitPatterns) {
   expect_model(values);
 }
 
+// Magnitudes of the system's own values: body masses, positions, velocities,
+// constants, in both forms and across the change of form at 1 and 10^7.
+TEST(RealTextExact, MagnitudesOfTheSystem) {
+  std::mt19937_64 rng(8);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::vector<double> values(1000000);
+  for (double& v : values) {
+    v = (unit(rng) - 0.5) * std::pow(10.0, static_cast<int>(rng() % 36) - 14);
+  }
+  expect_model(values);
+}
+
 TEST(RealTextExact, SubnormalsAndExtremes) {
   std::mt19937_64 rng(2);
   std::vector<double> values;
@@ -188,7 +200,7 @@ TEST(RealTextExact, TiesAtTheEighteenthDigit) {
     const std::uint64_t lo = (20000000000000000u + five_q - 1) / five_q;
     std::uint64_t hi = (200000000000000000u - 1) / five_q;
     hi = std::min<std::uint64_t>(hi, (std::uint64_t{1} << 53) - 1);
-    for (int i = 0; i < 12000; ++i) {
+    for (int i = 0; i < 25000; ++i) {
       const std::uint64_t m = (lo + rng() % (hi - lo + 1)) | 1;
       if (m > hi) continue;
       const double v = std::ldexp(static_cast<double>(m), -(q + 1));
@@ -217,7 +229,7 @@ TEST(RealTextExact, NextToRoundingBoundaries) {
   std::mt19937_64 rng(4);
   const char* tails[] = {"45", "44", "46", "95", "94", "49", "50", "55", "05", "99"};
   std::vector<double> values;
-  for (int i = 0; i < 120000; ++i) {
+  for (int i = 0; i < 200000; ++i) {
     char text[64];
     const unsigned long long lead = 1000000000000000ull + rng() % 9000000000000000ull;
     const int exponent = static_cast<int>(rng() % 600) - 320;  // 1e-303 to 1e296
