@@ -36,7 +36,8 @@ void build_matrix_row(const RunState& state, const PhaseClasses& classes, int i,
     // The body's own term is never evaluated (zero distance); when circle i is
     // alone in its class nobody needs the angle difference of body 1 either.
     const int from = (size == 1 && first[0] == i) ? 2 : 1;
-    for (int j = from; j <= nbc; ++j) cosines[j] = std::cos(c.phi(first[0], j) - own);
+    const double* angle = classes.angles_of(cls);
+    for (int j = from; j <= nbc; ++j) cosines[j] = std::cos(angle[j - 1] - own);
     for (int m = 0; m < size; ++m) {
       const int k = first[m];
       const double rho = c.rad[static_cast<std::size_t>(k)] / radius;  // radii in metres

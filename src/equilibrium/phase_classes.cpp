@@ -20,6 +20,14 @@ PhaseClasses group_by_phase(const CircleTables& circles, int ncirc) {
     classes.members.push_back(keyed[t].second);
   }
   classes.start.push_back(static_cast<int>(keyed.size()));
+
+  classes.nbc = circles.nbc;
+  classes.angles.resize(static_cast<std::size_t>(classes.count()) * static_cast<std::size_t>(circles.nbc));
+  for (int c = 0; c < classes.count(); ++c) {
+    const int k = classes.members[static_cast<std::size_t>(classes.start[static_cast<std::size_t>(c)])];
+    double* row = classes.angles.data() + static_cast<std::size_t>(c) * static_cast<std::size_t>(circles.nbc);
+    for (int j = 1; j <= circles.nbc; ++j) row[j - 1] = circles.phi(k, j);
+  }
   return classes;
 }
 
