@@ -70,6 +70,7 @@ void build_interaction_matrix_threads(RunState& state, int threads) {
   // row reaches the driver's check.
   std::vector<int> raised(static_cast<std::size_t>(threads), 0);
   std::vector<std::thread> helpers;
+  helpers.reserve(static_cast<std::size_t>(threads));  // emplace_back then throws only if a thread cannot start
   for (int id = 1; id < threads; ++id) {
     try {
       helpers.emplace_back([&, id] {

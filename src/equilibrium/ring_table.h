@@ -5,7 +5,8 @@
 
 namespace tembrix {
 
-// Leaves the ring table open until the end of the run.
+// Sets cmass(1..ncirc) and mtot from xm and writes the ring table file;
+// leaves it open until the end of the run.
 void write_ring_table(RunState& state);
 
 }  // namespace tembrix

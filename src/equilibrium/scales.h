@@ -5,6 +5,7 @@
 
 namespace tembrix {
 
+// Sets tunit, omegau, runit, rrel(1..ncirc) and gfac; needs the radii.
 void set_scales(RunState& state);
 
 }  // namespace tembrix

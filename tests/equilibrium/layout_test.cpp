@@ -185,6 +185,9 @@ TEST(LayoutDeathTest, BadRadiiFilesEndTheRun) {
     set_constants(*state);
     EXPECT_EXIT(lay_out_circles(*state), ::testing::ExitedWithCode(1), "READ\\(radii\\.dat\\)") << c.name;
     EXPECT_TRUE(work.exists("radii.dat")) << c.name;  // a missing file is created empty
+    if (!c.text) {
+      EXPECT_EQ(work.read("radii.dat"), "");
+    }
     EXPECT_FALSE(work.exists("ErTembri.dat")) << c.name;
   }
 }

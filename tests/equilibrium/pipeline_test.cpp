@@ -83,7 +83,7 @@ TEST(Pipeline, ProductionPhasesMatchPlainPhases) {
   } cases[] = {
       {24, 30, 0, 3500, 0.0, 1.0},
       {17, 9, 1, 200, 1.0e-14, 1.1},
-      {30, 40, 0, 40, 1.0e-9, 1.05},
+      {60, 40, 0, 40, 1.0e-9, 1.05},  // large enough for every core
   };
   for (const auto& c : cases) {
     RunSetup setup;

@@ -125,8 +125,9 @@ Block random_block(int n, int ld, std::mt19937_64& rng, int zero_column) {
 // Same bits in x, pivot and the whole reduced block, complete or stopped.
 TEST(Solver, ColumnWiseMatchesRowWiseBitForBit) {
   std::mt19937_64 rng(20240611);
-  for (int n : {1, 2, 3, 5, 8, 17, 64, 129, 300}) {
+  for (int n : {1, 2, 3, 5, 8, 17, 64, 129, 300, 1000}) {
     for (int zero_column : {0, 1, n / 2 + 1, n}) {
+      if (n == 1000 && zero_column != 0) continue;  // the largest order once, complete
       const int ld = n + (n % 3);
       Block fast = random_block(n, ld, rng, zero_column);
       Block plain = fast;
