@@ -88,7 +88,7 @@ TEST(Driver, ReadOnlyParameterFileIsReadNormally) {
   ScratchDir dir;
   Parameters p;
   p.ncirc = "2";
-  p.nbc = "3";
+  p.nbc = "10";
   dir.write("Tembrix2.dat", p.text());
   ::chmod((dir.path() / "Tembrix2.dat").c_str(), 0444);
   const RunResult r = run_in(dir.path(), binary);
@@ -131,7 +131,7 @@ TEST(Driver, NormalRunIsSilentAndWritesEveryFile) {
   ScratchDir dir;
   Parameters p;
   p.ncirc = "3";
-  p.nbc = "4";
+  p.nbc = "10";
   p.maxit = "5";
   dir.write("Tembrix2.dat", p.text());
   const RunResult r = run_in(dir.path(), binary);
@@ -148,7 +148,7 @@ TEST(Driver, CommandLineArgumentsChangeNothingWhenNoNameIsBlank) {
   ScratchDir plain, with_args;
   Parameters p;
   p.ncirc = "2";
-  p.nbc = "5";
+  p.nbc = "10";
   plain.write("Tembrix2.dat", p.text());
   with_args.write("Tembrix2.dat", p.text());
   ASSERT_EQ(run_in(plain.path(), binary).status, 0);
@@ -160,7 +160,7 @@ TEST(Driver, CommandLineArgumentsChangeNothingWhenNoNameIsBlank) {
 TEST(Driver, BlankStateNameIsTakenFromTheCommandLineOrTheConsole) {
   Parameters p;
   p.ncirc = "2";
-  p.nbc = "3";
+  p.nbc = "10";
   p.fstate = "";
   {
     ScratchDir dir;

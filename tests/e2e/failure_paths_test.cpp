@@ -23,7 +23,7 @@ std::size_t line_count(const std::string& text) {
 Parameters three_circles() {
   Parameters p;
   p.ncirc = "3";
-  p.nbc = "4";
+  p.nbc = "10";
   return p;
 }
 
