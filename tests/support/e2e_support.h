@@ -74,9 +74,11 @@ inline std::string slurp_fd(int fd) {
 
 // Runs binary in dir with the given arguments, standard input and extra
 // environment entries ("NAME=value"); glibc's math code path is pinned.
+// With as_unprivileged, a run started by root drops to the user nobody, so that
+// file permissions apply to it.
 inline RunResult run_in(const std::filesystem::path& dir, const std::string& binary,
                         const std::vector<std::string>& args = {}, const std::string& input = "",
-                        std::vector<std::string> env = {}) {
+                        std::vector<std::string> env = {}, bool as_unprivileged = false) {
   const auto tmp = std::filesystem::temp_directory_path();
   std::string out_name = (tmp / "tembrix2-out-XXXXXX").string();
   std::string err_name = (tmp / "tembrix2-err-XXXXXX").string();
@@ -90,6 +92,7 @@ inline RunResult run_in(const std::filesystem::path& dir, const std::string& bin
 
   const pid_t pid = ::fork();
   if (pid == 0) {
+    if (as_unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(126);
     if (::chdir(dir.c_str()) != 0) ::_exit(127);
     ::dup2(in_fd, 0);
     ::dup2(out_fd, 1);
