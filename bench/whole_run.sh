@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ncirc=${1:-1000}
 nbc=${2:-1000}
-cmake --preset default -DTEMBRIX_TESTS=OFF >/dev/null
+cmake --preset default >/dev/null
 cmake --build --preset default --target tembrix2 >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,7 +3,7 @@
 # (out/example), then lists what the run wrote.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset default -DTEMBRIX_TESTS=OFF
+cmake --preset default
 cmake --build --preset default --target tembrix2
 rm -rf out/example
 mkdir -p out/example
