@@ -22,7 +22,7 @@ line() { printf '%-59s%s\n' "$1" "$2"; }
   line "number of circles" "$ncirc"; line "bodies per circle" "$nbc"
   line "radius step factor" "1.0"; line "radii from file (1)" "0"
   line "radii file" "radii.dat"; line "total mass [kg]" "2.0D30"
-  line "central share" "0.99"; line "phase pattern" "0"; line "phases from file" "0"
+  line "central share" "0.99"; line "phase pattern" "1"; line "phases from file" "0"
   line "period [years]" "1.0"; line "tolerance" "1.0D-12"; line "iteration limit" "100"
   line "tilt [rad]" "0.1"; line "density" "2000.0"; line "header value" "0.01"
   line "initial-state file" "state.dat"; line "tag" "1"

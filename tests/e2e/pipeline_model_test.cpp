@@ -77,6 +77,11 @@ const std::vector<ModelCase>& cases() {
            {{&P::ncirc, "2"}, {&P::nbc, "3"}, {&P::eps, "-1.0"}, {&P::maxit, "3002"}}),
       make("radii_from_file", {{&P::ncirc, "3"}, {&P::nbc, "6"}, {&P::iradf, "1"}, {&P::tilt, "-0.7"}},
            {1.5e11, 1.9e11, 2.6e11}),
+      make("negative_mass_on_circle_three", {{&P::ncirc, "3"}, {&P::nbc, "4"}}),
+      // Large enough for the matrix to be shared among threads and for the
+      // refinement to replay its first elimination many times.
+      make("forty_circles_many_iterations",
+           {{&P::ncirc, "40"}, {&P::nbc, "30"}, {&P::eps, "0.0"}, {&P::maxit, "400"}, {&P::tilt, "0.5"}}),
       make("loose_tolerance", {{&P::ncirc, "5"}, {&P::nbc, "7"}, {&P::eps, "1.0E-3"}, {&P::maxit, "50"}}),
   };
   return all;
@@ -108,6 +113,22 @@ TEST_P(PipelineModelRun, EveryFileMatchesThePlainModel) {
   if (c.text.iradf == "1") names.push_back("radii.dat");
   std::sort(names.begin(), names.end());
   EXPECT_EQ(dir.files(), names);
+}
+
+TEST(PipelineModel, NegativeMassLeavesAnEarlierStateFileUntouched) {
+  ScratchDir dir;
+  Parameters p;
+  p.ncirc = "3";
+  p.nbc = "4";
+  dir.write("Tembrix2.dat", p.text());
+  dir.write("state.dat", "from an earlier run\n");
+  const RunResult r = run_in(dir.path(), binary);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.out.starts_with("*05Qx Computing Error of Programm  Tembrix2 ***  after terminal step the mass o\r\n"
+                                "f body k =          10 omo(k) = "))
+      << r.out;
+  EXPECT_EQ(dir.read("state.dat"), "from an earlier run\n");
+  EXPECT_TRUE(dir.exists("QxNcRMEr.dat"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, PipelineModelRun, ::testing::ValuesIn(cases()),

@@ -21,6 +21,28 @@ namespace tembrix::test {
 // expected bytes computed once hold everywhere.
 inline constexpr const char* pinned_math = "glibc.cpu.hwcaps=-AVX2,-FMA,-FMA4";
 
+// Expectations computed in the test process must use the same math code path as
+// the binary: a test program started without the pin (run directly rather than
+// through ctest) starts itself again with it, before any test runs.
+inline const bool math_path_pinned = [] {
+  const char* tunables = std::getenv("GLIBC_TUNABLES");
+  if (tunables != nullptr && std::string(tunables) == pinned_math) return true;
+  std::ifstream cmdline("/proc/self/cmdline", std::ios::binary);
+  const std::string all((std::istreambuf_iterator<char>(cmdline)), {});
+  std::vector<std::string> args;
+  for (std::size_t at = 0; at < all.size();) {
+    const std::size_t end = all.find('\0', at);
+    args.push_back(all.substr(at, end - at));
+    at = end == std::string::npos ? all.size() : end + 1;
+  }
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  ::setenv("GLIBC_TUNABLES", pinned_math, 1);
+  ::execv("/proc/self/exe", argv.data());
+  return false;  // could not start again: the test runs unpinned
+}();
+
 struct RunResult {
   int status = -1;       // exit status, or -1 when the process did not exit normally
   std::string out;       // standard output (the console)
