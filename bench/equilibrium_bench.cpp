@@ -38,18 +38,10 @@ namespace {
 
 using namespace tembrix;
 
-void set_name(NameField& field, const char* text) {
-  field.fill(' ');
-  std::memcpy(field.data(), text, std::strlen(text));
-}
-
 // A run state before set_constants: names, parameters, tables.
 std::unique_ptr<RunState> new_run(int ncirc, int nbc, int iphase, double eps, int maxit) {
   auto s = std::make_unique<RunState>();
-  set_name(s->frep, "ErTembri.dat");
-  set_name(s->fring, "QxNcRMEr.dat");
-  set_name(s->fphin, "QxStrfi0.dat");
-  set_name(s->fphout, "QxStrfi1.dat");
+  set_fixed_names(*s);
   RunParameters& p = s->params;
   p.ncirc = ncirc;
   p.nbc = nbc;

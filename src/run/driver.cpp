@@ -1,7 +1,6 @@
 #include "run/driver.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <unistd.h>
 
@@ -23,17 +22,6 @@
 namespace tembrix {
 
 namespace {
-
-void set_name(NameField& field, const char (&text)[13]) { std::memcpy(field.data(), text, 12); }
-
-// Step 1: the five fixed file names, each exactly 12 characters.
-void set_fixed_names(RunState& state) {
-  set_name(state.fpar, "Tembrix2.dat");
-  set_name(state.frep, "ErTembri.dat");
-  set_name(state.fring, "QxNcRMEr.dat");
-  set_name(state.fphin, "QxStrfi0.dat");
-  set_name(state.fphout, "QxStrfi1.dat");
-}
 
 // The tables hold 1..1000 circles of 1..1000 bodies; a count outside that
 // range is refused before any file other than the parameter file is touched.

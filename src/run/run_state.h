@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <vector>
 
@@ -142,6 +143,15 @@ struct RunState {
     }
   }
 };
+
+// Sets the five fixed file names of a run, each exactly 12 characters.
+inline void set_fixed_names(RunState& state) {
+  std::memcpy(state.fpar.data(), "Tembrix2.dat", 12);
+  std::memcpy(state.frep.data(), "ErTembri.dat", 12);
+  std::memcpy(state.fring.data(), "QxNcRMEr.dat", 12);
+  std::memcpy(state.fphin.data(), "QxStrfi0.dat", 12);
+  std::memcpy(state.fphout.data(), "QxStrfi1.dat", 12);
+}
 
 // Largest table sizes of the data model.
 inline constexpr int max_circles = 1000;

@@ -74,11 +74,7 @@ struct RunSetup {
 // parameters read, tables allocated.
 inline std::unique_ptr<RunState> make_state(const RunSetup& s) {
   auto state = std::make_unique<RunState>();
-  set_field(state->fpar, "Tembrix2.dat");
-  set_field(state->frep, "ErTembri.dat");
-  set_field(state->fring, "QxNcRMEr.dat");
-  set_field(state->fphin, "QxStrfi0.dat");
-  set_field(state->fphout, "QxStrfi1.dat");
+  set_fixed_names(*state);
   RunParameters& p = state->params;
   p.ncirc = s.ncirc;
   p.nbc = s.nbc;

@@ -51,9 +51,7 @@ StateFile read_state(const std::string& text, int nbtot) {
 // aligned phases: with the half-step offsets this set needs a negative mass).
 std::unique_ptr<RunState> equilibrium_state(const SmallCase& c) {
   auto s = std::make_unique<RunState>();
-  std::memcpy(s->frep.data(), "ErTembri.dat", 12);
-  std::memcpy(s->fring.data(), "QxNcRMEr.dat", 12);
-  std::memcpy(s->fphout.data(), "QxStrfi1.dat", 12);
+  set_fixed_names(*s);
   RunParameters& p = s->params;
   p.ncirc = c.ncirc;
   p.nbc = c.nbc;

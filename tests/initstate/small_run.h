@@ -65,7 +65,7 @@ inline SmallCase thirty_by_forty(double tilt) {
 // A run state as the equilibrium phases leave it for the given case.
 inline std::unique_ptr<RunState> make_state(const SmallCase& c) {
   auto s = std::make_unique<RunState>();
-  std::memcpy(s->frep.data(), "ErTembri.dat", 12);
+  set_fixed_names(*s);
   RunParameters& p = s->params;
   p.ncirc = c.ncirc;
   p.nbc = c.nbc;

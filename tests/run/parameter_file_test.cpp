@@ -212,8 +212,7 @@ class ParameterFile : public ::testing::Test {
   void SetUp() override {
     old_dir_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
-    std::memcpy(state_->fpar.data(), "Tembrix2.dat", 12);
-    std::memcpy(state_->frep.data(), "ErTembri.dat", 12);
+    set_fixed_names(*state_);
   }
   void TearDown() override {
     close_unit(unit_parameters);
