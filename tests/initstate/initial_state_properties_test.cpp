@@ -10,16 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "equilibrium/equilibrium_support.h"
 #include "initstate/barycentre.h"
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
-#include "equilibrium/constants.h"
-#include "equilibrium/interaction_matrix.h"
-#include "equilibrium/refinement.h"
-#include "equilibrium/ring_table.h"
-#include "equilibrium/scales.h"
-#include "run/circle_layout.h"
 #include "small_run.h"
 #include "textio/units.h"
 
@@ -68,12 +63,7 @@ std::unique_ptr<RunState> equilibrium_state(const SmallCase& c) {
   p.itag = c.itag;
   std::memcpy(p.fstate.data(), "state.dat   ", 12);
   s->allocate_tables();
-  set_constants(*s);
-  lay_out_circles(*s);
-  set_scales(*s);
-  build_interaction_matrix(*s);
-  refine_solution(*s);
-  write_ring_table(*s);
+  run_equilibrium(*s);
   close_unit(unit_ring_table);
   return s;
 }
