@@ -1,9 +1,11 @@
-#include "run/driver.h"
+#include "app/driver.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
 
+#include "equilibrium/circle_layout.h"
 #include "equilibrium/constants.h"
 #include "equilibrium/interaction_matrix.h"
 #include "equilibrium/refinement.h"
@@ -13,9 +15,10 @@
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
-#include "run/circle_layout.h"
-#include "run/parameter_file.h"
-#include "run/run_state.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
+#include "model/run_state.h"
+#include "parameters/parameter_file.h"
 #include "textio/arith_fault.h"
 #include "textio/units.h"
 
@@ -23,19 +26,23 @@ namespace tembrix {
 
 namespace {
 
-// The tables hold 1..1000 circles of 1..1000 bodies; a count outside that
-// range is refused before any file other than the parameter file is touched.
+// The tables hold 1..max_circles circles of 1..max_bodies_per_circle bodies;
+// a count outside that range is refused before any file other than the
+// parameter file is touched.
 bool counts_in_range(const RunParameters& p) {
-  bool ok = true;
-  for (auto [name, value] : {std::pair{"ncirc", p.ncirc}, std::pair{"nbc", p.nbc}}) {
-    if (value >= 1 && value <= 1000) continue;
-    const std::string line = std::string("tembrix2: parameter ") + name + " = " +
-                             std::to_string(value) + " is outside the allowed range 1..1000\n";
+  struct Count {
+    const char* name;
+    std::int32_t value;
+    int limit;
+  };
+  for (const Count& c : {Count{"ncirc", p.ncirc, max_circles}, Count{"nbc", p.nbc, max_bodies_per_circle}}) {
+    if (c.value >= 1 && c.value <= c.limit) continue;
+    const std::string line = std::string("tembrix2: parameter ") + c.name + " = " + std::to_string(c.value) +
+                             " is outside the allowed range 1.." + std::to_string(c.limit) + "\n";
     [[maybe_unused]] ssize_t n = ::write(2, line.data(), line.size());
-    ok = false;
-    break;
+    return false;
   }
-  return ok;
+  return true;
 }
 
 // The end of every run: files closed, console line ended.

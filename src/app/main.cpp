@@ -1,3 +1,3 @@
-#include "run/driver.h"
+#include "app/driver.h"
 
 int main(int argc, char** argv) { return tembrix::run(argc, argv); }

@@ -1,4 +1,4 @@
-#include "run/circle_layout.h"
+#include "equilibrium/circle_layout.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Phase offsets, mass split, radii and the set-up report.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

@@ -1,7 +1,7 @@
 // Body radii, largest mass, momentum, and the negative-mass check.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

@@ -1,7 +1,7 @@
 // The initial-state file: header, one record per body, trailer.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

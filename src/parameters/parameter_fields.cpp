@@ -1,4 +1,4 @@
-#include "run/parameter_fields.h"
+#include "parameters/parameter_fields.h"
 
 #include "textio/free_format_numbers.h"
 

@@ -1,10 +1,10 @@
-#include "run/parameter_file.h"
+#include "parameters/parameter_file.h"
 
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "run/parameter_fields.h"
+#include "parameters/parameter_fields.h"
 #include "textio/units.h"
 
 namespace tembrix {

@@ -1,7 +1,7 @@
 // The fixed-column parameter file "Tembrix2.dat".
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

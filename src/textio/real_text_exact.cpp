@@ -1,4 +1,4 @@
-#include "textio/real_text_reference.h"
+#include "textio/real_text_exact.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,7 +22,7 @@ int write_non_finite(double v, char* out) {
 // Writes the real text of v: 17 digits (to_chars rounds ties to even there, which
 // gives the same 16 digits as half up, because an exact tie at the 18th digit of
 // a double always has 2 or 7 as its 17th digit), then half up to 16 digits.
-int format_real_reference(double v, char* out) {
+int format_real_exact(double v, char* out) {
   if (!std::isfinite(v)) return write_non_finite(v, out);
   char* p = out;
   if (v == 0.0) {

@@ -13,13 +13,13 @@
 #include <unistd.h>
 
 #include "e2e_support.h"
+#include "equilibrium/circle_layout.h"
 #include "equilibrium/constants.h"
 #include "equilibrium/interaction_matrix.h"
 #include "equilibrium/refinement.h"
 #include "equilibrium/ring_table.h"
 #include "equilibrium/scales.h"
-#include "run/circle_layout.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
 #include "textio/arith_fault.h"
 #include "textio/real_text.h"
 #include "textio/units.h"

@@ -14,6 +14,8 @@
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
 #include "small_run.h"
 #include "textio/units.h"
 

@@ -9,6 +9,8 @@
 #include "initstate/barycentre.h"
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
 #include "small_run.h"
 #include "textio/arith_fault.h"
 #include "textio/units.h"

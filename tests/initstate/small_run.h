@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 #include "e2e_support.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
 #include "textio/real_text.h"
 
 namespace tembrix::test {

@@ -1,3 +1,5 @@
+#include "oracles/matrix_reference.h"
+
 #include <cmath>
 
 #include "equilibrium/matrix_build.h"

@@ -1,10 +1,10 @@
-#include "equilibrium/refinement_reference.h"
+#include "oracles/refinement_reference.h"
 
 #include <cmath>
 #include <cstdint>
 
 #include "equilibrium/convergence_history.h"
-#include "equilibrium/solver_reference.h"
+#include "oracles/solver_reference.h"
 
 namespace tembrix {
 

@@ -2,7 +2,7 @@
 // iteration: the reference that the replayed refinement is checked against.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

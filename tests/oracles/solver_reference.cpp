@@ -1,4 +1,4 @@
-#include "equilibrium/solver_reference.h"
+#include "oracles/solver_reference.h"
 
 #include <cmath>
 #include <cstddef>
