@@ -43,7 +43,7 @@ TEST(NegativeMass, ReportReplacesTheReportFileAndGoesToTheConsole) {
   dir.write("state.dat", "earlier initial state\r\n");
   const SmallCase c = negative_circle();
   const double omo5 = make_state(c)->circles.cmass[2] / make_state(c)->mtot;
-  const ForkResult r = run_forked(dir.path(), [&] {
+  const RunResult r = run_captured(dir.path(), [&] {
     clear_arithmetic_faults();
     auto s = make_state(c);
     const RadiiResult result = build_and_check(*s);
@@ -71,7 +71,7 @@ TEST(NegativeMass, ZeroDensityIsAFaultBeforeAnyReportRecord) {
   SmallCase c = negative_circle();
   c.dens = 0.0;
   c.m0 = -1.0e26;
-  const ForkResult r = run_forked(dir.path(), [&] {
+  const RunResult r = run_captured(dir.path(), [&] {
     clear_arithmetic_faults();
     auto s = make_state(c);
     build_and_check(*s);

@@ -209,15 +209,8 @@ RunParameters good_parameters() {
 // A run state with the fixed names, working in a scratch directory.
 class ParameterFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_.path());
-    set_fixed_names(*state_);
-  }
-  void TearDown() override {
-    close_unit(unit_parameters);
-    std::filesystem::current_path(old_dir_);
-  }
+  void SetUp() override { set_fixed_names(*state_); }
+  void TearDown() override { close_unit(unit_parameters); }
 
   bool read(const std::string& text) {
     dir_.write("Tembrix2.dat", text);
@@ -225,8 +218,8 @@ class ParameterFile : public ::testing::Test {
   }
   bool parameters_still_open() const { return !unit_name(unit_parameters).empty(); }
 
-  test::ScratchDir dir_;
-  std::filesystem::path old_dir_;
+  test::InScratchDir in_;
+  const test::ScratchDir& dir_ = in_.dir();
   std::unique_ptr<RunState> state_ = std::make_unique<RunState>();
 };
 
