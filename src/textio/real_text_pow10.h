@@ -1,4 +1,5 @@
 // Powers of ten as 128-bit significands, for the fast path of format_real.
+// Written by scripts/gen_real_text_pow10.py; run it again rather than editing.
 #pragma once
 
 #include <cstdint>
