@@ -1,3 +1,8 @@
+// The run: the phases in their one order, each exactly once. Every phase
+// evaluates each formula with its operands and brackets as written and adds
+// every sum one term at a time in its stated order, starting from 0.0 (the
+// README's "Arithmetic" section); the compiler flags keep it from contracting
+// or reordering any of it. That is what makes every output byte reproducible.
 #include "app/driver.h"
 
 #include <cstdint>

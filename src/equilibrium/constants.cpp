@@ -38,7 +38,7 @@ void set_constants(RunState& state) {
   s.third = 1.0 / 3.0;  // the double nearest to 1/3, exponent of every cube root
 
   s.dphi = s.twopi / static_cast<double>(p.nbc);
-  s.tper = (s.daysec * p.period) * s.yeardays;  // days*period first, then years
+  s.tper = (s.daysec * p.period) * s.yeardays;
   s.omega = s.twopi / s.tper;
   s.omega2 = s.omega * s.omega;
 

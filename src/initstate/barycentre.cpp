@@ -47,7 +47,7 @@ void move_to_barycentre(RunState& state) {
     const double vx = bodies.vel[0][b] = bodies.vel[0][b] - vcm[0];
     const double vy = bodies.vel[1][b] = bodies.vel[1][b] - vcm[1];
     const double vz = bodies.vel[2][b] = bodies.vel[2][b] - vcm[2];
-    // m (r x v), with the operand order of each component kept as it stands.
+    // m (r x v), one component at a time.
     l1 = (l1 - (vy * z) * m) + (vz * y) * m;
     l2 = ((vx * z) * m + l2) - (x * vz) * m;
     l3 = ((x * vy) * m + l3) - (vx * y) * m;

@@ -13,7 +13,6 @@ void set_code_units(RunState& state) {
   // so a negative total mass becomes a domain fault here.
   s.lunit = std::pow((mtot * s.grav) / (s.tunit * s.tunit), s.third);
   s.vunit = 1.0 / (s.lunit * s.tunit);
-  // Three successive multiplications by lunit, then the division by mtot.
   s.densu = (((state.params.dens * s.lunit) * s.lunit) * s.lunit) / mtot;
 }
 

@@ -5,6 +5,9 @@
 
 namespace tembrix {
 
+// Writes the initial-state file named by fstate: the header record, the
+// record of every body ibfirst..nbtot in ascending order, the trailer record;
+// the file is closed afterwards. Follows set_body_radii.
 void write_initial_state(RunState& state);
 
 // The integer nearest to (nbtot+1)^third, halves away from zero.

@@ -16,7 +16,6 @@ void place_bodies(RunState& state) {
   const double mtot = state.mtot;
   std::size_t b = 1;
   for (int k = 1; k <= state.params.ncirc; ++k) {
-    // Multiply by the first radius before dividing by lunit.
     const double r = (circles.rrel[k] * rad1) / lunit;
     circles.rrel[k] = r;
     const double mass = circles.cmass[k] / mtot;
@@ -29,7 +28,6 @@ void place_bodies(RunState& state) {
       bodies.pos[0][b] = cos_a * r;
       bodies.pos[1][b] = sin_a * r;
       bodies.pos[2][b] = 0.0;
-      // The product is formed first and its sign changed afterwards.
       bodies.vel[0][b] = -((sin_a * r) * omegau);
       bodies.vel[1][b] = (cos_a * r) * omegau;
       bodies.vel[2][b] = 0.0;

@@ -1,5 +1,5 @@
 // The initial-state file of small hand-built runs, byte for byte, against a
-// model that keeps every table of subsystem 3 apart (in-plane, tilted,
+// model that keeps every table of the initial-state phases apart (in-plane, tilted,
 // barycentric, reserved) and follows the formulas literally.
 #include <gtest/gtest.h>
 

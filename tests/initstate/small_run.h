@@ -22,7 +22,7 @@ inline constexpr double test_tper = 31558149.540288;
 inline const double test_tunit = 1.0 / (test_tper * 100.0);
 inline const double test_omegau = ((3.141592653589793 * 2.0) / test_tper) / test_tunit;
 
-// The chosen inputs of subsystem 3: what the layout and the equilibrium
+// The chosen inputs of the initial-state phases: what the layout and the equilibrium
 // would have left in the run state.
 struct SmallCase {
   int ncirc = 1;
