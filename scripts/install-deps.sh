@@ -8,3 +8,5 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+# The tests also run the include-graph check and the power-of-ten table's generator.
+$SUDO apt-get install -y --no-install-recommends python3
