@@ -25,7 +25,7 @@ struct ReferenceScales {
   double gfac = 0.0;       // centrifugal over gravitational acceleration at runit, dimensionless
   // Code units of the initial state (G = 1, mass unit mtot).
   double lunit = 0.0;      // code length unit, metres
-  double vunit = 0.0;      // 1 / (lunit * tunit): code velocities per metre per second
+  double vunit = 0.0;      // 1 / (lunit * tunit): the code velocity of 1 m/s
   double densu = 0.0;      // material density in code units
 };
 
