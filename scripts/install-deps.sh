@@ -8,3 +8,4 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+$SUDO apt-get install -y --no-install-recommends python3 python3-numpy python3-matplotlib
