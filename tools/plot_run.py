@@ -73,24 +73,23 @@ def numbers_of_line(path, number, line):
 
 
 def text_lines(path):
-    """The lines of a text file without their line ends (LF or CR LF)."""
+    """The lines of a text file without their line ends (LF or CR LF), one at a time, so that
+    a large file never sits in memory as text."""
     try:
         with open(path, "rb") as f:
-            data = f.read()
+            for number, raw in enumerate(f, start=1):
+                try:
+                    yield raw.decode("ascii").rstrip("\r\n")
+                except UnicodeDecodeError:
+                    raise InputError("%s, line %d: a byte that is not plain text" % (path, number)) from None
     except OSError as e:
         raise InputError("%s: cannot be read (%s)" % (path, e.strerror or e)) from None
-    try:
-        text = data.decode("ascii")
-    except UnicodeDecodeError as e:
-        line = data.count(b"\n", 0, e.start) + 1
-        raise InputError("%s, line %d: a byte that is not plain text" % (path, line)) from None
-    return text.splitlines()
 
 
 def state_file_name(run_dir):
     """The initial-state file name of the run's parameter file (line 16, columns 60-71)."""
     path = os.path.join(run_dir, PARAMETER_FILE)
-    lines = text_lines(path)
+    lines = list(text_lines(path))
     if len(lines) < STATE_NAME_LINE:
         raise InputError("%s: has %d lines; the initial-state file name is on line %d"
                          % (path, len(lines), STATE_NAME_LINE))
@@ -255,7 +254,7 @@ class Run:
 def draw_bodies(ax, run, across, title, colors, norm):
     """Scatter of the bodies in the x-`across` plane, in AU, central body marked."""
     pos = run.state.position * (run.state.lunit / AU)
-    size = float(np.clip(8000.0 / run.state.nbtot, 0.2, 30.0))
+    size = float(np.clip(8000.0 / run.state.nbtot, 1.0, 30.0))  # points^2: one pixel at the least
     ring = run.ring_of_body()
     order = np.argsort(-ring[1:], kind="stable") + 1  # outer rings first, inner ones on top
     art = ax.scatter(pos[order, 0], pos[order, across], c=ring[order], cmap=colors, norm=norm,
@@ -274,8 +273,10 @@ def draw_masses(ax, run, colors, norm):
     """Body mass of every ring against its radius (SI units), with the central body's mass."""
     rings = np.arange(1, run.ncirc + 1)
     ax.plot(run.ring_radius, run.ring_mass, color="0.6", linewidth=1.0, zorder=1)
-    ax.scatter(run.ring_radius, run.ring_mass, c=rings, cmap=colors, norm=norm, s=28,
-               edgecolors="black", linewidths=0.4, zorder=2)
+    many = run.ncirc > 60
+    ax.scatter(run.ring_radius, run.ring_mass, c=rings, cmap=colors, norm=norm,
+               s=float(np.clip(1500.0 / run.ncirc, 4.0, 28.0)), edgecolors="black",
+               linewidths=0.0 if many else 0.4, zorder=2)
     central = run.state.mass[0] * run.state.mtot
     positive = bool(np.all(run.ring_mass > 0.0))
     if central > 0.0 or not positive:
