@@ -40,6 +40,7 @@ LARGEST_MODEL = 1000 * 1000 + 1  # 1000 rings of 1000 bodies and the central bod
 HISTORY_CHUNK = 3000           # records in every history file but the last
 RING_ITEMS = 4                 # circle number, radius, body mass, last correction
 
+INFINITY = float("inf")
 AU = 1.495978707e11  # metres in one astronomical unit (IAU 2012, exact)
 
 # 12 x 10 inches at 100 dots per inch: a 1200 x 1000 pixel figure, whatever the run.
@@ -51,7 +52,11 @@ EDGE_PANEL_MIN = 0.35
 # and an optional exponent that may use the letter D. Nothing else is a number here
 # (no nan, no inf, no hexadecimal, no digit separators). Written so that a token
 # can match in one way only, which keeps a long bad token cheap to reject.
-_NUMBER = re.compile(r"[+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:[EeDd][+-]?\d+)?")
+_NUMBER = r"[+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:[EeDd][+-]?\d+)?"
+_NUMBER_TOKEN = re.compile(_NUMBER)
+# A whole line of such numbers, separated by blanks or tabs (one match per line is
+# much faster than one per number; the line ends are already removed).
+_NUMBERS_LINE = re.compile(r"[ \t]*(?:%s(?:[ \t]+%s)*[ \t]*)?" % (_NUMBER, _NUMBER))
 
 
 class InputError(Exception):
@@ -60,14 +65,15 @@ class InputError(Exception):
 
 def numbers_of_line(path, number, line):
     """The numbers of one text line, or InputError naming the file, the line and the bad text."""
-    tokens = line.split()
-    for token in tokens:
-        if _NUMBER.fullmatch(token) is None:
-            raise InputError("%s, line %d: expected numbers separated by blanks, found %r"
-                             % (path, number, token[:40]))
-    values = [float(t.replace("D", "E").replace("d", "e")) for t in tokens]
+    if _NUMBERS_LINE.fullmatch(line) is None:
+        bad = next((t for t in line.split() if _NUMBER_TOKEN.fullmatch(t) is None), line.strip())
+        raise InputError("%s, line %d: expected numbers separated by blanks, found %r"
+                         % (path, number, bad[:40]))
+    if "D" in line or "d" in line:
+        line = line.replace("D", "E").replace("d", "e")
+    values = [float(t) for t in line.split()]
     for value in values:
-        if value in (float("inf"), float("-inf")):
+        if value in (INFINITY, -INFINITY):
             raise InputError("%s, line %d: a number out of the range of a double" % (path, number))
     return values
 

@@ -194,6 +194,7 @@ class Runs(unittest.TestCase):
              "ends after 18048 numbers; expected 18054 for 1201 bodies"),
             ("one number more", edit("rings.dat", lambda d: d + b" 0\r\n"), [], "more numbers than the 18054"),
             ("a bad number", edit("rings.dat", number(2, b"1.2.3")), [], "line 1: expected numbers"),
+            ("numbers run together", edit("rings.dat", number(30, b"1.0E+000-2.0")), [], "'1.0E+000-2.0'"),
             ("not a number", edit("rings.dat", number(30, b"nan")), [], "'nan'"),
             ("overflow", edit("rings.dat", number(30, b"1.0E+999")), [], "out of the range"),
             ("fractional body count", edit("rings.dat", number(20, b"1201.5")), [], "body count"),
