@@ -46,7 +46,7 @@ AU = 1.495978707e11  # metres in one astronomical unit (IAU 2012, exact)
 # 12 x 10 inches at 100 dots per inch: a 1200 x 1000 pixel figure, whatever the run.
 FIGURE_INCHES = (12.0, 10.0)
 FIGURE_DPI = 100
-EDGE_PANEL_MIN = 0.35
+EDGE_PANEL_MIN = 0.35  # height over width: room for the ticks and title of a flat ring set
 
 # A real as tembrix2 and its input files write it: digits with an optional point
 # and an optional exponent that may use the letter D. Nothing else is a number here
@@ -78,30 +78,36 @@ def numbers_of_line(path, number, line):
     return values
 
 
-def text_lines(path):
-    """The lines of a text file without their line ends (LF or CR LF), one at a time, so that
-    a large file never sits in memory as text."""
+def raw_lines(path):
+    """The lines of a file as bytes without their line ends (LF or CR LF), one at a time, so
+    that a large file never sits in memory whole."""
     try:
         with open(path, "rb") as f:
-            for number, raw in enumerate(f, start=1):
-                try:
-                    yield raw.decode("ascii").rstrip("\r\n")
-                except UnicodeDecodeError:
-                    raise InputError("%s, line %d: a byte that is not plain text" % (path, number)) from None
+            for raw in f:
+                yield raw.rstrip(b"\r\n")
     except OSError as e:
         raise InputError("%s: cannot be read (%s)" % (path, e.strerror or e)) from None
+
+
+def text_lines(path):
+    """The lines of a file of numbers as text; any byte outside ASCII is an InputError."""
+    for number, raw in enumerate(raw_lines(path), start=1):
+        try:
+            yield raw.decode("ascii")
+        except UnicodeDecodeError:
+            raise InputError("%s, line %d: a byte that is not plain text" % (path, number)) from None
 
 
 def state_file_name(run_dir):
     """The initial-state file name of the run's parameter file (line 16, columns 60-71)."""
     path = os.path.join(run_dir, PARAMETER_FILE)
-    lines = list(text_lines(path))
+    lines = list(raw_lines(path))  # bytes: the labels are free text in any encoding
     if len(lines) < STATE_NAME_LINE:
         raise InputError("%s: has %d lines; the initial-state file name is on line %d"
                          % (path, len(lines), STATE_NAME_LINE))
     first, last = STATE_NAME_COLUMNS
     field = lines[STATE_NAME_LINE - 1][first - 1:last]
-    name = field.split("\0", 1)[0].strip(" ")  # tembrix2 ends a name at a code 0, then trims blanks
+    name = os.fsdecode(field.split(b"\0", 1)[0].strip(b" "))  # as tembrix2: up to a code 0, trimmed
     if not name:
         raise InputError("%s, line %d: the initial-state file name (columns %d-%d) is blank, so "
                          "tembrix2 took it from its command line or the console; give it with "

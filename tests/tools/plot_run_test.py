@@ -132,6 +132,27 @@ class Runs(unittest.TestCase):
         self.assertEqual(list(run.ring_of_body()[[0, 1, 60, 61, 1200]]), [0, 1, 1, 2, 20])
         self.assertAlmostEqual(run.tilt(), 0.1, places=12)
 
+    def test_state_name_is_columns_60_to_71_of_line_16(self):
+        with open(ARGS.example, "rb") as f:
+            lines = f.read().split(b"\n")
+        rows = [  # (line 16 from column 60 on, name)
+            (b"rings.dat", "rings.dat"),
+            (b"   a b.dat  ", "a b.dat"),
+            (b"abcdefghijkl", "abcdefghijkl"),
+            (b"abcdefghijklIGNORED", "abcdefghijkl"),
+            (b"st.dat\0junk", "st.dat"),
+            (b"st.dat\r", "st.dat"),
+        ]
+        for value, name in rows:
+            with self.subTest(value=value):
+                run_dir = tempfile.mkdtemp(dir=self.tmp)
+                changed = list(lines)
+                changed[13] = "Dichte der K\u00f6rper [kg/m\u00b3]".encode().ljust(59) + lines[13][59:]
+                changed[15] = lines[15][:59] + value
+                with open(os.path.join(run_dir, "Tembrix2.dat"), "wb") as f:
+                    f.write(b"\n".join(changed))
+                self.assertEqual(self.plot.state_file_name(run_dir), name)
+
     def test_history_files_run_up_to_the_first_short_one(self):
         def history(records_per_file):
             run_dir = tempfile.mkdtemp(dir=self.tmp)
