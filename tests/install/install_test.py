@@ -90,4 +90,6 @@ if __name__ == "__main__":
     for option in ("--cmake", "--build-dir", "--source-dir", "--tembrix2", "--version", "--with-inspect"):
         parser.add_argument(option, required=True)
     ARGS, rest = parser.parse_known_args()
+    ARGS.build_dir, ARGS.source_dir, ARGS.tembrix2 = map(
+        os.path.abspath, (ARGS.build_dir, ARGS.source_dir, ARGS.tembrix2))
     unittest.main(argv=[sys.argv[0], *rest])
