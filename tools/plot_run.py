@@ -272,7 +272,7 @@ def draw_bodies(ax, run, across, title, colors, norm):
     art = ax.scatter(pos[order, 0], pos[order, across], c=ring[order], cmap=colors, norm=norm,
                      s=size, linewidths=0, rasterized=run.state.nbtot > 20000)
     ax.plot(pos[0, 0], pos[0, across], marker="*", color="black", markersize=11, linestyle="none",
-            label="central body")
+            label="central body" if run.state.mass[0] != 0.0 else "central body (mass 0)")
     ax.set_aspect("equal", adjustable="datalim")
     ax.set_xlabel("x [AU]")
     ax.set_ylabel("%s [AU]" % "xyz"[across])
