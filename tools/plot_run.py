@@ -274,6 +274,7 @@ def draw_bodies(ax, run, across, title, colors, norm):
     ax.plot(pos[0, 0], pos[0, across], marker="*", color="black", markersize=11, linestyle="none",
             label="central body" if run.state.mass[0] != 0.0 else "central body (mass 0)")
     ax.set_aspect("equal", adjustable="datalim")
+    ax.ticklabel_format(style="sci", scilimits=(-3, 4))  # ticks of a wide model stay short
     ax.set_xlabel("x [AU]")
     ax.set_ylabel("%s [AU]" % "xyz"[across])
     ax.set_title(title)
@@ -363,7 +364,7 @@ def make_figure(run):
     face.legend(loc="upper right", fontsize=9)
     tilt = run.tilt()
     edge_title = "edge-on (x-z)" if tilt is None else \
-        "edge-on (x-z): ring plane tilted by %.4g rad (%.3g°)" % (tilt, np.degrees(tilt))
+        "edge-on (x-z), ring plane tilted %.3g rad (%.3g°)" % (tilt, np.degrees(tilt))
     draw_bodies(edge, run, 2, edge_title, colors, norm)
     if run.ncirc > 1:
         bar = left.colorbar(art, ax=[face, edge], shrink=0.8, pad=0.02)
