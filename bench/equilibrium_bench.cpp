@@ -1,6 +1,6 @@
 // The costly parts of the ring equilibrium:
 // - the interaction matrix per term, on one thread, against a bare loop of the
-//   same std::cos and std::pow calls, with phase offsets that all differ (every
+//   same cos and pow calls (the program's, pmath::), with phase offsets that all differ (every
 //   cosine evaluated) and with the alternating pattern (cosines shared);
 // - the matrix on 1 and 2 threads (speed-up), and at 1000 x 1000 on all cores;
 // - the first elimination at order 1000, column-wise against row-wise;
@@ -28,6 +28,7 @@
 #include "equilibrium/matrix_build.h"
 #include "equilibrium/refinement.h"
 #include "equilibrium/ring_table.h"
+#include "mathfn/program_math.h"
 #include "equilibrium/scales.h"
 #include "model/run_state.h"
 #include "oracles/refinement_reference.h"
@@ -87,9 +88,9 @@ void BM_BareTermLoop(benchmark::State& st) {
       // body with itself (0/0 would raise a fault flag and time a NaN path).
       const double rho = 1.0005 + static_cast<double>(n % 997) * 0.001;
       angle = n % 1000 == 0 ? 0.0 : angle + dphi;
-      const double c = std::cos(angle) * rho;
+      const double c = tembrix::pmath::cos(angle) * rho;
       const double b = ((rho * rho) + 1.0) - (c * 2.0);
-      sum = (1.0 - c) / std::pow(b, 1.5) + sum;
+      sum = (1.0 - c) / tembrix::pmath::pow(b, 1.5) + sum;
     }
     benchmark::DoNotOptimize(sum);
   }

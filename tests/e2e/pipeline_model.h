@@ -11,6 +11,7 @@
 
 #include "textio/record_layout.h"
 #include "textio/numbered_name.h"
+#include "mathfn/program_math.h"
 
 namespace tembrix::test {
 
@@ -64,7 +65,7 @@ class PipelineModel {
     omega_ = twopi_ / tper_;
     omega2_ = omega_ * omega_;
     sring_ = 0.0;
-    for (int j = 2; j <= in_.nbc; ++j) sring_ = 0.25 / std::sin(((j - 1) * pi_) / in_.nbc) + sring_;
+    for (int j = 2; j <= in_.nbc; ++j) sring_ = 0.25 / tembrix::pmath::sin(((j - 1) * pi_) / in_.nbc) + sring_;
     nbtot_ = in_.ncirc * in_.nbc + 1;
   }
 
@@ -87,7 +88,7 @@ class PipelineModel {
       p = p + m0_;
       p = p * 6.67259e-11;
       p = p / omega2_;
-      rad_[1] = std::pow(p, third_);
+      rad_[1] = tembrix::pmath::pow(p, third_);
       for (int k = 2; k <= n; ++k) rad_[k] = (rad_[1] * k) * in_.drad;
     }
     std::string& report = out_.files["ErTembri.dat"];
@@ -118,9 +119,9 @@ class PipelineModel {
         const double rho = rad_[k] / rad_[i];
         for (int j = 1; j <= in_.nbc; ++j) {
           if (j == 1 && k == i) continue;
-          const double c = std::cos(phi_[k][j] - phi_[i][1]) * rho;
+          const double c = tembrix::pmath::cos(phi_[k][j] - phi_[i][1]) * rho;
           const double base = ((rho * rho) + 1.0) - (c * 2.0);
-          s = (1.0 - c) / std::pow(base, 1.5) + s;
+          s = (1.0 - c) / tembrix::pmath::pow(base, 1.5) + s;
         }
         b_[i][k] = s;
       }
@@ -214,10 +215,10 @@ class PipelineModel {
     pos_.assign(nb, {0, 0, 0});
     vel_.assign(nb, {0, 0, 0});
     omo_[1] = m0_ / mtot_;
-    lunit_ = std::pow((mtot_ * 6.67259e-11) / (tunit_ * tunit_), third_);
+    lunit_ = tembrix::pmath::pow((mtot_ * 6.67259e-11) / (tunit_ * tunit_), third_);
     vunit_ = 1.0 / (lunit_ * tunit_);
     const double densu = (((in_.dens * lunit_) * lunit_) * lunit_) / mtot_;
-    const double ct = std::cos(in_.tilt), st = std::sin(in_.tilt);
+    const double ct = tembrix::pmath::cos(in_.tilt), st = tembrix::pmath::sin(in_.tilt);
     int b = 1;
     for (int k = 1; k <= in_.ncirc; ++k) {
       const double rr = (rrel_[k] * rad_[1]) / lunit_;
@@ -225,8 +226,8 @@ class PipelineModel {
         ++b;
         const double a = phi_[k][j];
         omo_[b] = cmass_[k] / mtot_;
-        const double x = std::cos(a) * rr, y = std::sin(a) * rr, z = 0.0;
-        const double vx = -((std::sin(a) * rr) * omegau_), vy = (std::cos(a) * rr) * omegau_, vz = 0.0;
+        const double x = tembrix::pmath::cos(a) * rr, y = tembrix::pmath::sin(a) * rr, z = 0.0;
+        const double vx = -((tembrix::pmath::sin(a) * rr) * omegau_), vy = (tembrix::pmath::cos(a) * rr) * omegau_, vz = 0.0;
         rt[b] = {x, ct * y - st * z, st * y + ct * z};
         vt[b] = {vx, ct * vy - st * vz, st * vy + ct * vz};
       }
@@ -272,14 +273,14 @@ class PipelineModel {
         out_.console += "\r\n";
         return false;
       }
-      radb_[i] = std::pow(rad3, third_);
+      radb_[i] = tembrix::pmath::pow(rad3, third_);
       if (omo_[i] >= omax_) omax_ = omo_[i];
     }
     return true;
   }
 
   void state_file() {
-    const double x = std::pow(static_cast<double>(nbtot_ + 1), third_);
+    const double x = tembrix::pmath::pow(static_cast<double>(nbtot_ + 1), third_);
     const int ncube = static_cast<int>(x + 0.5);
     std::string& f = out_.files["state.dat"];
     const Item z = real_item(0.0);

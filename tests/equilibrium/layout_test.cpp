@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "equilibrium_support.h"
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 namespace {
@@ -83,7 +84,7 @@ TEST(Layout, MassSplitAndComputedRadii) {
     EXPECT_EQ(state->circles.cmass[1], 0.0);
     // All the mass in the centre: rad(1) is the Kepler radius of the period.
     // third is below 1/3 by 2^-54, so the cube misses by about ln(p) * 2^-54.
-    EXPECT_EQ(rad[1], std::pow((2.0e30 * s.grav) / s.omega2, s.third));
+    EXPECT_EQ(rad[1], tembrix::pmath::pow((2.0e30 * s.grav) / s.omega2, s.third));
     EXPECT_NEAR(rad[1] * rad[1] * rad[1] * s.omega2 / (s.grav * 2.0e30), 1.0, 1e-14);
     for (int k = 2; k <= 4; ++k) EXPECT_EQ(rad[k], (rad[1] * k) * drad) << drad << " " << k;
     if (drad == 0.5) {

@@ -16,6 +16,7 @@
 #include "initstate/initial_state_file.h"
 #include "initstate/placement.h"
 #include "initstate/tilt.h"
+#include "mathfn/program_math.h"
 #include "small_run.h"
 #include "textio/units.h"
 
@@ -45,7 +46,7 @@ ModelBodies model(const SmallCase& c) {
   m.mtot = mtot;
   // Code units and placement.
   m.omo[1] = c.m0 / mtot;
-  m.lunit = std::pow((mtot * grav) / (tunit * tunit), third);
+  m.lunit = tembrix::pmath::pow((mtot * grav) / (tunit * tunit), third);
   m.vunit = 1.0 / (m.lunit * tunit);
   m.densu = (((c.dens * m.lunit) * m.lunit) * m.lunit) / mtot;
   int b = 1;
@@ -55,22 +56,22 @@ ModelBodies model(const SmallCase& c) {
       const double a = c.offset[k - 1] + (j - 1) * dphi;
       ++b;
       m.omo[b] = c.cmass[k - 1] / mtot;
-      m.xpl[b] = std::cos(a) * rrel;
-      m.ypl[b] = std::sin(a) * rrel;
+      m.xpl[b] = tembrix::pmath::cos(a) * rrel;
+      m.ypl[b] = tembrix::pmath::sin(a) * rrel;
       m.zpl[b] = 0.0;
-      m.vxpl[b] = -((std::sin(a) * rrel) * omegau);
-      m.vypl[b] = (std::cos(a) * rrel) * omegau;
+      m.vxpl[b] = -((tembrix::pmath::sin(a) * rrel) * omegau);
+      m.vypl[b] = (tembrix::pmath::cos(a) * rrel) * omegau;
       m.vzpl[b] = 0.0;
     }
   }
   // Tilt.
   for (b = 2; b <= nbtot; ++b) {
     m.rtil[b][1] = m.xpl[b];
-    m.rtil[b][2] = std::cos(c.tilt) * m.ypl[b] - std::sin(c.tilt) * m.zpl[b];
-    m.rtil[b][3] = std::sin(c.tilt) * m.ypl[b] + std::cos(c.tilt) * m.zpl[b];
+    m.rtil[b][2] = tembrix::pmath::cos(c.tilt) * m.ypl[b] - tembrix::pmath::sin(c.tilt) * m.zpl[b];
+    m.rtil[b][3] = tembrix::pmath::sin(c.tilt) * m.ypl[b] + tembrix::pmath::cos(c.tilt) * m.zpl[b];
     m.vtil[b][1] = m.vxpl[b];
-    m.vtil[b][2] = std::cos(c.tilt) * m.vypl[b] - std::sin(c.tilt) * m.vzpl[b];
-    m.vtil[b][3] = std::sin(c.tilt) * m.vypl[b] + std::cos(c.tilt) * m.vzpl[b];
+    m.vtil[b][2] = tembrix::pmath::cos(c.tilt) * m.vypl[b] - tembrix::pmath::sin(c.tilt) * m.vzpl[b];
+    m.vtil[b][3] = tembrix::pmath::sin(c.tilt) * m.vypl[b] + tembrix::pmath::cos(c.tilt) * m.vzpl[b];
   }
   // Barycentre, bodies in order, components inside.
   for (b = 1; b <= nbtot; ++b) {
@@ -97,7 +98,7 @@ ModelBodies model(const SmallCase& c) {
   for (b = 1; b <= nbtot; ++b) {
     for (int cc = 1; cc <= 3; ++cc) m.pmom[cc] = m.pmom[cc] + m.vel[b][cc] * m.omo[b];
     const double rad3 = (m.omo[b] * 3.0) / ((pi * m.densu) * 4.0);
-    m.radb[b] = std::pow(rad3, third);
+    m.radb[b] = tembrix::pmath::pow(rad3, third);
     if (m.omo[b] >= m.omax) m.omax = m.omo[b];
   }
   return m;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "equilibrium/matrix_build.h"
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -20,9 +21,9 @@ void build_interaction_matrix_reference(RunState& state) {
         double t = 0.0;  // the body's pull on itself is never evaluated
         if (j != 1 || k != i) {
           const double delta = c.phi(k, j) - c.phi(i, 1);
-          const double cr = std::cos(delta) * rho;
+          const double cr = tembrix::pmath::cos(delta) * rho;
           const double b = ((rho * rho) + 1.0) - (cr * 2.0);
-          t = (1.0 - cr) / std::pow(b, threehalf);
+          t = (1.0 - cr) / tembrix::pmath::pow(b, threehalf);
         }
         s = t + s;
       }
