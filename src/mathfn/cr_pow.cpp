@@ -3,10 +3,12 @@
 // the exact fallback.
 #include "mathfn/cr_pow.h"
 
+#include <cfenv>
 #include <cmath>
 
 #include "mathfn/cr_pow_mpfr.h"
 #include "mathfn/cr_pow_third_fast.h"
+#include "mathfn/pow_threehalf.h"
 
 namespace tembrix::pmath {
 
@@ -45,6 +47,12 @@ double cr_pow_third(double x) {
 double cr_pow_threehalf(double x) {
   double r;
   if (special_base(x, &r)) return r;
+  if (try_pow_threehalf(x, &r)) {
+    // The C library's pow raises inexact for every base but 1, even for an exact
+    // power such as 4^1.5, where the fast path's arithmetic raises nothing.
+    if (x != 1.0) std::feraiseexcept(FE_INEXACT);
+    return r;
+  }
   return detail::mpfr_pow_positive(x, 1.5);
 }
 
