@@ -25,6 +25,15 @@ bool fast(double x, bool cosine, double* out) {
   return has_fma ? detail::sincos_fast_fma(x, cosine, out) : detail::sincos_fast_plain(x, cosine, out);
 }
 
+// MPFR keeps constants (pi) in a cache per thread; the matrix threads come and
+// go, so each thread that used MPFR frees its cache when it ends.
+struct MpfrCacheRelease {
+  MpfrCacheRelease() = default;
+  MpfrCacheRelease(const MpfrCacheRelease&) = delete;
+  MpfrCacheRelease& operator=(const MpfrCacheRelease&) = delete;
+  ~MpfrCacheRelease() { mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE); }
+};
+
 // sin x or cos x of a finite x, rounded to nearest by MPFR. 53 bits in MPFR's
 // own (unbounded) exponent range is the double's rounding, since |sin x| and
 // |cos x| of a double |x| >= 2^-26 are far above the smallest normal double.
@@ -34,6 +43,7 @@ double exact(double x, bool cosine) {
   // arguments) that the function's value does not: they are discarded.
   std::fenv_t env;
   std::feholdexcept(&env);
+  thread_local MpfrCacheRelease release_at_thread_exit;
   mpfr_t arg;
   mpfr_t value;
   mpfr_init2(arg, 53);
