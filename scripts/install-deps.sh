@@ -7,4 +7,5 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
-  cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+  libhdf5-dev python3-numpy python3-h5py
