@@ -22,10 +22,8 @@ void write_csv(const statefile::InitialState& state, CsvUnits units, const std::
   const double length_unit = state.trailer.lunit;
   const double speed_factor = state.trailer.vunit;
 
-  // Rows are collected in a block and written when it is nearly full.
-  constexpr std::size_t kBlock = 1u << 20;
   constexpr std::size_t kLongestRow = 9 * 25 + 24;  // nine numbers of at most 24 characters, commas, line end
-  std::vector<char> block(kBlock + kLongestRow);
+  std::vector<char> block(kCsvBlock + kLongestRow);
   std::size_t used = 0;
   const auto flush = [&] {
     if (used > 0 && std::fwrite(block.data(), 1, used, file.get()) != used) fail();
@@ -54,7 +52,7 @@ void write_csv(const statefile::InitialState& state, CsvUnits units, const std::
     block[used++] = ',';
     put(si ? b.radius[i] * length_unit : b.radius[i]);
     block[used++] = '\n';
-    if (used >= kBlock) flush();
+    if (used >= kCsvBlock) flush();
   }
   flush();
   if (std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0) fail();

@@ -1,6 +1,7 @@
 // The bodies of an initial state as comma-separated text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "statefile/initial_state.h"
@@ -17,5 +18,9 @@ enum class CsvUnits { code, si };
 // by vunit (m/s), each with one rounding. Throws std::runtime_error naming
 // `path` when it cannot be written.
 void write_csv(const statefile::InitialState& state, CsvUnits units, const std::string& path);
+
+// Rows are collected in blocks of this many bytes (and at most one row more)
+// before they are written: few writes, bounded memory.
+inline constexpr std::size_t kCsvBlock = 1u << 20;
 
 }  // namespace tembrix::inspect
