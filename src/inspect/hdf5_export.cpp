@@ -18,7 +18,15 @@ class Handle {
       : id_(id), close_(close) {
     if (id_ < 0) throw std::runtime_error(path + ": HDF5 cannot create " + what);
   }
-  ~Handle() { close_(id_); }
+  ~Handle() {
+    if (id_ >= 0) close_(id_);
+  }
+  // Closes now, for the handle whose closing completes the file; false when that fails.
+  bool close() {
+    const herr_t status = close_(id_);
+    id_ = -1;
+    return status >= 0;
+  }
   Handle(const Handle&) = delete;
   Handle& operator=(const Handle&) = delete;
   hid_t get() const { return id_; }
@@ -129,7 +137,7 @@ void write_hdf5(const statefile::InitialState& state, const std::string& path) {
     w.attribute(units.get(), "Unit current in cgs (U_I)", H5T_NATIVE_DOUBLE, &one, 0);
     w.attribute(units.get(), "Unit temperature in cgs (U_T)", H5T_NATIVE_DOUBLE, &one, 0);
   }
-  w.check(H5Fflush(file.get(), H5F_SCOPE_GLOBAL), "the file");
+  if (!file.close()) throw std::runtime_error(path + ": HDF5 cannot complete the file");
 }
 
 }  // namespace tembrix::inspect

@@ -3,6 +3,8 @@
 // bad command line or unreadable input.
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,10 @@ int run(const inspect::Command& cmd) {
         inspect::check_report(result, cmd.state, rings_name, state.bodies.size(), cmd.tolerance);
     std::fwrite(report.data(), 1, report.size(), stdout);
     return result.holds() ? 0 : 1;
+  }
+  std::error_code ignored;
+  if (std::filesystem::equivalent(cmd.state, cmd.output, ignored)) {
+    throw std::runtime_error(cmd.output + ": is the state file itself; choose another output");
   }
   inspect::replace_file(cmd.output, [&](const std::string& temporary) {
     if (cmd.format == "hdf5") {

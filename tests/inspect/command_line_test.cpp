@@ -88,6 +88,11 @@ TEST(InspectConvert, OutputIsWrittenCompletelyOrNotAtAll) {
     for (const std::string& name : dir.files()) EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
   }
   EXPECT_EQ(dir.read("out").substr(0, 8), "\x89HDF\r\n\x1a\n");
+  // The state file itself is never the output.
+  const RunResult self = inspect(dir, {"convert", "state.dat", "--to", "csv", "-o", "./state.dat"});
+  EXPECT_EQ(self.status, 2);
+  EXPECT_EQ(self.err, "tembrix2-inspect: ./state.dat: is the state file itself; choose another output\n");
+  EXPECT_EQ(dir.read("state.dat"), state);
 }
 
 // The CSV of a state whose numbers are given: the header row, then each body
