@@ -25,12 +25,12 @@ std::string check_report(const CheckResult& r, const std::string& state_name, co
   const auto shown = [](double v) { return std::fabs(v) < 5e-10 ? 0.0 : v; };
   out += format("rotation: rate %.9e about the axis (%.9f, %.9f, %.9f)\n", r.rate, shown(r.axis[0]),
                 shown(r.axis[1]), shown(r.axis[2]));
-  out += "\n  ring          radius       body mass    residual\n";
+  out += format("\n%6s  %15s  %15s  %10s\n", "ring", "radius", "body mass", "residual");
   for (std::size_t k = 0; k < r.balance.size(); ++k) {
     const RingBalance& b = r.balance[k];
-    out += format("%6zu  %14.9e  %14.9e  %10.2e\n", k + 1, b.radius, b.body_mass, b.residual);
+    out += format("%6zu  %15.9e  %15.9e  %10.2e\n", k + 1, b.radius, b.body_mass, b.residual);
   }
-  out += format("\n  check               worst  where          within %.1e\n", tolerance);
+  out += format("\n  %-16s  %8s  %-13s  within %.1e\n", "check", "worst", "where", tolerance);
   std::string failed;
   for (const CheckLine& c : r.checks) {
     out += format("  %-16s  %8.2e  %-13s  %s\n", c.name.c_str(), c.worst, c.where.c_str(), c.holds ? "yes" : "NO");
