@@ -204,7 +204,7 @@ CheckResult check_state(const statefile::InitialState& state, const std::vector<
 
   // Per body: rigid rotation, and the ring's mass and radius.
   struct BodyWorst {
-    Worst rigid, mass, radius;
+    Worst rigid, plane, mass, radius;
   };
   std::vector<BodyWorst> worst(body_chunks);
   run_chunks(body_chunks, options.threads, [&](std::size_t c) {
@@ -224,6 +224,9 @@ CheckResult check_state(const statefile::InitialState& state, const std::vector<
       const long double m = ring_mass[k];
       w.mass.take(m != 0 ? std::fabs(b.mass[i] - m) / std::fabs(m) : std::fabs(b.mass[i]), i);
       const Vec d{r[0] - centre[0], r[1] - centre[1], r[2] - centre[2]};
+      // Height above the ring plane: a body moved along the axis keeps its
+      // rigid-rotation velocity and its distance to first order.
+      w.plane.take(std::fabs(dot(d, axis)) / std::max(norm(d), smallest), i);
       const long double rr = ring_radius[k];
       w.radius.take(rr != 0 ? std::fabs(norm(d) - rr) / std::fabs(rr) : norm(d), i);
     }
@@ -231,6 +234,7 @@ CheckResult check_state(const statefile::InitialState& state, const std::vector<
   BodyWorst all;
   for (const BodyWorst& w : worst) {
     all.rigid.merge(w.rigid);
+    all.plane.merge(w.plane);
     all.mass.merge(w.mass);
     all.radius.merge(w.radius);
   }
@@ -273,6 +277,7 @@ CheckResult check_state(const statefile::InitialState& state, const std::vector<
   result.checks = {
       line("balance", balance.value, "ring " + std::to_string(balance.at + 1), tol),
       line("rigid rotation", all.rigid.value, body(all.rigid), tol),
+      line("ring plane", all.plane.value, body(all.plane), tol),
       line("ring masses", all.mass.value, body(all.mass), tol),
       line("ring radii", all.radius.value, body(all.radius), tol),
       line("centre of mass", within(norm(t.moment), t.moment_scale), "", tol),

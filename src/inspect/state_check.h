@@ -47,8 +47,8 @@ struct CheckResult {
   std::array<double, 3> axis{};  // unit vector of the rotation axis
   double rate = 0.0;             // angular rate, radians per code time unit
   std::vector<RingBalance> balance;  // ring k at index k - 1
-  std::vector<CheckLine> checks;     // balance, rigid rotation, ring masses, ring radii,
-                                     // centre of mass, momentum, angular momentum, total mass
+  std::vector<CheckLine> checks;     // balance, rigid rotation, ring plane, ring masses, ring
+                                     // radii, centre of mass, momentum, angular momentum, total mass
   bool holds() const;
 };
 

@@ -15,7 +15,7 @@ CheckResult two_rings() {
   r.rate = 200 * 3.141592653589793;
   r.balance = {{1.0, 0.25, -1.5e-14}, {2.5, 0.125, 3e-13}};
   r.checks = {{"balance", 3e-13, "ring 2", true}, {"rigid rotation", 2e-16, "body 3", true},
-              {"ring masses", 0.0, "body 2", true}, {"ring radii", 1e-16, "body 2", true},
+              {"ring plane", 3e-16, "body 2", true}, {"ring masses", 0.0, "body 2", true}, {"ring radii", 1e-16, "body 2", true},
               {"centre of mass", 1e-17, "", true}, {"momentum", 0.0, "", true},
               {"angular momentum", 1e-15, "", true}, {"total mass", 2e-16, "", true}};
   return r;
@@ -34,6 +34,7 @@ TEST(CheckReport, TableAndVerdict) {
       "  check                worst  where          within 1.0e-09\n"
       "  balance           3.00e-13  ring 2         yes\n"
       "  rigid rotation    2.00e-16  body 3         yes\n"
+      "  ring plane        3.00e-16  body 2         yes\n"
       "  ring masses       0.00e+00  body 2         yes\n"
       "  ring radii        1.00e-16  body 2         yes\n"
       "  centre of mass    1.00e-17                 yes\n"
@@ -44,7 +45,7 @@ TEST(CheckReport, TableAndVerdict) {
       "worst residual 3.00e-13 at ring 2\n";
   EXPECT_EQ(check_report(r, "s.dat", "QxNcRMEr.dat", 3, 1e-9), expected_head + "all checks hold\n");
   r.checks[1].holds = false;
-  r.checks[6].holds = false;
+  r.checks[7].holds = false;
   const std::string failed = check_report(r, "s.dat", "QxNcRMEr.dat", 3, 1e-9);
   EXPECT_NE(failed.find("  rigid rotation    2.00e-16  body 3         NO\n"), std::string::npos) << failed;
   EXPECT_EQ(failed.substr(failed.rfind("worst residual")),

@@ -105,7 +105,7 @@ TEST(StateCheck, AgreesWithThePlainModelAndDoesNotDependOnThreadsAcrossTheChunkS
     const inspect::CheckResult first = inspect::check_state(s, ring_table(s), one);
     EXPECT_TRUE(first.holds()) << n;
     EXPECT_NEAR(first.balance[0].residual, static_cast<double>(p.residual), 1e-14) << n;
-    EXPECT_NEAR(first.checks[7].worst, static_cast<double>(std::fabs(p.mass - 1)), 1e-15) << n;
+    EXPECT_NEAR(first.checks[8].worst, static_cast<double>(std::fabs(p.mass - 1)), 1e-15) << n;
     for (unsigned threads : {2u, 3u, 8u}) {
       inspect::CheckOptions many;
       many.threads = threads;
@@ -129,6 +129,10 @@ TEST(StateCheck, EachCheckNamesItsFault) {
   } cases[] = {
       {"balance", [](InitialState& s) { s.bodies.mass[0] *= 1.001; }, "ring 1"},
       {"rigid rotation", [](InitialState& s) { s.bodies.vel[2][7] += 1e-6; }, "body 8"},
+      {"ring plane", [](InitialState& s) {
+         s.bodies.pos[1][4] -= 1e-7 * std::sin(0.7);  // along the ring plane's normal
+         s.bodies.pos[2][4] += 1e-7 * std::cos(0.7);
+       }, "body 5"},
       {"ring masses", [](InitialState& s) { s.bodies.mass[5] *= 1 + 1e-7; }, "body 6"},
       {"ring radii", [](InitialState& s) { s.bodies.pos[0][9] *= 1 + 1e-7; }, "body 10"},
       {"centre of mass", [](InitialState& s) { for (std::size_t i = 0; i < s.bodies.size(); ++i) s.bodies.pos[0][i] += 1e-6; }, ""},
