@@ -73,7 +73,8 @@ Totals totals_of(const statefile::StateBodies& b, std::size_t first, std::size_t
 }
 
 // The worst deviation of a per-body check and its body (0-based); the first
-// body wins a tie, so the result does not depend on the chunking.
+// body wins a tie, so the result does not depend on the chunking. A NaN (from
+// a body at another's very position) is the worst of all, the first one kept.
 struct Worst {
   long double value = 0;
   std::size_t at = 0;
