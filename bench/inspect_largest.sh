@@ -25,7 +25,7 @@ line() { printf '%-59s%s\n' "$1" "$2"; }
 } > "$work/Tembrix2.dat"
 cd "$work"
 "$root/build/tembrix2"
-inspect="$root/build/src/inspect/tembrix2-inspect"
+inspect="$root/build/tembrix2-inspect"
 echo "cores: $(nproc); state: $(stat -c %s rings.dat) bytes"
 /usr/bin/time -f "check:        %e s wall, %U s user, %M KB peak" "$inspect" check rings.dat | tail -n 3
 /usr/bin/time -f "convert hdf5: %e s wall, %M KB peak" "$inspect" convert rings.dat --to hdf5 -o rings.hdf5

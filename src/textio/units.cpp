@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "textio/arith_fault.h"
+#include "textio/fault_flags.h"
 #include "textio/record_layout.h"
 #include "textio/units_state.h"
 
@@ -115,6 +115,11 @@ TextUnit& unit_for_reading(int unit) {
   return *u;
 }
 
+// No value computed after an arithmetic fault may reach a file or the console.
+void refuse_after_fault() {
+  if (const int flags = raised_arithmetic_faults()) fatal_arithmetic_fault(flags);
+}
+
 }  // namespace
 
 TextUnit* find_open_unit(int number) {
@@ -151,7 +156,7 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
 }
 
 void write_record(int unit, std::span<const Item> items) {
-  check_arithmetic();  // no value computed after an arithmetic fault may reach a file
+  refuse_after_fault();
   if (unit == console) {
     static std::string lines;
     static std::vector<std::size_t> starts;
@@ -167,7 +172,7 @@ void write_record(int unit, std::span<const Item> items) {
 }
 
 void write_laid_out(int unit, std::string_view lines) {
-  check_arithmetic();
+  refuse_after_fault();
   if (unit == console) {
     std::vector<std::size_t> starts;
     for (std::size_t at = 0; at < lines.size();) {
