@@ -16,7 +16,7 @@ artifacts="$root/build-fuzz/artifacts"
 mkdir -p "$artifacts"
 
 status=0
-for target in parameter_fuzz free_format_fuzz; do
+for target in parameter_fuzz free_format_fuzz state_file_fuzz; do
   # New inputs go to a scratch copy, so the committed seeds stay as they are.
   corpus="$(mktemp -d)"
   cp "$root/fuzz/corpus/$target/"* "$corpus/"

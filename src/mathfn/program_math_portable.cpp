@@ -17,4 +17,8 @@ double pow(double x, double y) {
   return cr_pow(x, y);
 }
 
+void pow_n(const double* x, double y, double* out, int n) {
+  for (int k = 0; k < n; ++k) out[k] = pow(x[k], y);
+}
+
 }  // namespace tembrix::pmath

@@ -46,7 +46,9 @@ void expect_library_bits(double x) {
     EXPECT_EQ(got.flags, want.flags) << path << " x=" << std::hexfloat << x;
   };
   check("pow_threehalf", run([x] { return pow_threehalf(x); }));
+#ifndef TEMBRIX_PORTABLE_MATH  // there the program's pow is the correctly rounded one, not the library's
   check("pmath::pow", run([x] { return tembrix::pmath::pow(x, 1.5); }));
+#endif
   auto via = [x](bool (*kernel)(double, double*)) {
     return run([x, kernel] {
       double y;
