@@ -92,7 +92,7 @@ TextUnit& unit_for_writing(int unit) {
   TextUnit* u = find_open_unit(unit);
   if (!u) fatal_io_error(IoOperation::write, unit, IoCondition::unit_not_open);
   start_writing(*u);
-  if (u->out.capacity() < write_block + 4096) u->out.reserve(write_block + 4096);  // room for a record past the block
+  if (u->out.capacity() < write_buffer_capacity) u->out.reserve(write_buffer_capacity);
   return *u;
 }
 
@@ -179,8 +179,10 @@ void write_laid_out(int unit, std::string_view lines) {
     return;
   }
   TextUnit& u = unit_for_writing(unit);
-  if (u.out.size() + lines.size() > u.out.capacity()) flush(u);
-  if (lines.size() >= write_block) {  // a large block goes to the file as it is
+  // Whatever bypasses the buffer or does not fit it goes after what the buffer
+  // holds: bytes reach the file in the order they were written, whatever the sizes.
+  if (lines.size() >= write_block || u.out.size() + lines.size() > u.out.capacity()) flush(u);
+  if (lines.size() >= write_block) {  // a large block goes to the file as it is, without a copy
     if (!write_all(u.fd, lines.data(), lines.size()))
       fatal_io_error(IoOperation::write, unit, IoCondition::write_failed);
     return;
