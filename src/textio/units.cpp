@@ -128,6 +128,9 @@ TextUnit* find_open_unit(int number) {
 using namespace units_detail;
 
 void open_unit(int unit, std::string_view name_field, OpenMode mode) {
+  // Opening may create a file, an effect like writing a record: after an
+  // arithmetic fault no file is opened, created or written.
+  check_arithmetic();
   if (unit == console) return;  // always connected to standard output
   close_unit(unit);             // a unit opened again first lets go of its earlier file
   std::string name(trim_name(name_field));
