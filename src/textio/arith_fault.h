@@ -1,8 +1,8 @@
 // Arithmetic faults: a division by zero, an invalid operation or an overflow
 // (including domain and overflow errors of sin, cos and pow, which raise the
-// same IEEE flags) ends the run. The flags are sticky and per thread; every
-// phase checks them before it writes a record, so no value computed after a
-// fault can reach a file.
+// same IEEE flags) ends the run. The flags are sticky and per thread; the
+// unit layer checks them before it opens a file or writes a record, so no file
+// is touched and no value computed after a fault can reach one.
 #pragma once
 
 namespace tembrix {
