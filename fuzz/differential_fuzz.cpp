@@ -296,44 +296,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ModelRun want = tembrix::test::model_run(before);
   if (want.needs_name) return 0;  // the name would come from the console
   const DriverRun got = run_driver(before);
-  }
-  return s + "\"";
-}
-
-const ModelFiles* current_input = nullptr;
-
-[[noreturn]] void report_difference(const std::string& what, const std::string& got, const std::string& want) {
-  std::fprintf(stderr, "differential mismatch: %s\n", what.c_str());
-  if (current_input)
-    for (const auto& [name, bytes] : *current_input)
-      std::fprintf(stderr, "input file %s: %s\n", name.c_str(), escaped(bytes).c_str());
-  std::size_t at = 0;
-  while (at < got.size() && at < want.size() && got[at] == want[at]) ++at;
-  const std::size_t from = at < 80 ? 0 : at - 80;
-  std::fprintf(stderr, "sizes %zu (driver) and %zu (model), first difference at byte %zu\n", got.size(),
-               want.size(), at);
-  std::fprintf(stderr, "driver: [%s]\nmodel:  [%s]\n", got.substr(from, 200).c_str(), want.substr(from, 200).c_str());
-  std::abort();
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzedDataProvider in(data, size);
-  const ModelFiles before = working_directory(in);
-  current_input = &before;
-
-  // The sizes this target runs: refuse what would make one input slow. The
-  // parameters are read as the model reads them; a read error is cheap.
-  tembrix::test::PlainParameters p;
-  if (tembrix::test::plain_read_parameters(before.at("Tembrix2.dat"), p)) {
-    const bool counts_refused = p.ncirc < 1 || p.ncirc > 1000 || p.nbc < 1 || p.nbc > 1000;
-    if (!counts_refused && (p.ncirc > 12 || p.nbc > 400 || p.maxit > 3100)) return 0;
-  }
-
-  const ModelRun want = tembrix::test::model_run(before);
-  if (want.needs_name) return 0;  // the name would come from the console
-  const DriverRun got = run_driver(before);
 
   if (got.errors.find("Sanitizer") != std::string::npos || got.errors.find("runtime error") != std::string::npos)
     report_difference("sanitizer report from the driver", got.errors, "");
