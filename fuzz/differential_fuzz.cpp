@@ -69,7 +69,7 @@ const char* const period_texts[] = {"1.0", "0.5", "11.86", "100000", "0.0", "-1.
 const char* const eps_texts[] = {"1.0D-12", "1.0E-3", "0.0", "-1.0", "1.0", "1.0D-6", "1-8", ""};
 const char* const tilt_texts[] = {"0.0", "0.3", "-0.7", "1.2", "3.14159", "1D22", "-0.", "1.5707963267948966"};
 const char* const dens_texts[] = {"1000.0", "2000.0", "5.5D3", "0.0", "-1000.0", "1D300", "1E-300"};
-const char* const hval_texts[] = {"0.01", "-123.456", "1D-300", "0", "9999999.0", "1.0E7"};
+const char* const hval_texts[] = {"0.01", "-123.456", "1D-300", "0", "9999999.0", "1.0E7", "1E-310", "-4.9D-324"};
 // An integer field's text in one of its spellings.
 std::string integer_text(FuzzedDataProvider& in, std::int64_t v) {
   char buf[64];
@@ -143,7 +143,7 @@ std::string parameter_file(FuzzedDataProvider& in, bool large) {
 }
 
 const char* const radius_texts[] = {"1.5E11", "1.9e11", "2.6D11", "3.0+11", "150000000000", "0", "-1E11", "1.5E11", "7.5E10", "1E300"};
-const char* const phase_texts[] = {"0.0", "0.5", ".25", "3.14159", "-1", "1E22", "0.7853981633974483", "2"};
+const char* const phase_texts[] = {"0.0", "0.5", ".25", "3.14159", "-1", "1E22", "0.7853981633974483", "2", "1E-310"};
 
 // A free-format file of one (integer, real) record per circle, give or take a
 // few, in varied spellings, or raw bytes.
