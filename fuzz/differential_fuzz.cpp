@@ -2,9 +2,10 @@
 // parameter file, valid, mutated or broken; a radii file and a phase file;
 // sometimes files left by an earlier run), the real program runs in it, and
 // the plain model of a whole run (tests/e2e) runs on the same files. The
-// program is the tembrix2 binary of this build; with TEMBRIX_DIFF_IN_PROCESS
-// set it is the driver linked into this target, with the sanitizers, run in a
-// forked child (slower). Every file of the directory afterwards, byte for byte, the
+// program is the tembrix2 binary of this build, or the one named by
+// TEMBRIX_DIFF_BINARY (a release build of g++, say); with
+// TEMBRIX_DIFF_IN_PROCESS set it is the driver linked into this target, with
+// the sanitizers, run in a forked child (slower). Every file of the directory afterwards, byte for byte, the
 // console and the exit status must agree; a sanitizer report or a signal in
 // the child counts as a failure too.
 //
@@ -207,11 +208,11 @@ DriverRun run_driver(const ModelFiles& before) {
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
-    char name[] = TEMBRIX2_BINARY;
-    char* argv[] = {name, nullptr};
+    static std::string binary = std::getenv("TEMBRIX_DIFF_BINARY") ? std::getenv("TEMBRIX_DIFF_BINARY") : TEMBRIX2_BINARY;
+    char* argv[] = {binary.data(), nullptr};
     // The same environment, so the program's sin, cos and pow take the same
     // code path as the model's in this process.
-    if (::posix_spawn(&pid, name, &actions, nullptr, argv, environ) != 0) std::abort();
+    if (::posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv, environ) != 0) std::abort();
     posix_spawn_file_actions_destroy(&actions);
   } else {
     // The driver of this process, with the sanitizers, in a child.
