@@ -121,6 +121,7 @@ TEST_P(InitialStateBytes, FileMatchesTheModelByteForByte) {
   ASSERT_EQ(set_body_radii(*state), RadiiResult::completed);
   write_initial_state(*state);
   const ModelBodies m = model(t.c);
+  ASSERT_EQ(m.negative_body, 0);
   expect_same_bits(*state, m);
   const std::string got = scratch_.dir().read("state.dat");
   const std::string want = expected_file(t.c, m, t.ncube);
