@@ -367,14 +367,25 @@ TEST(UnitBlankNames, EndOfStandardInputEndsTheRunAsAReadFailure) {
 
 TEST(UnitBlankNames, TypedNameKeepsAtMost260Characters) {
   Scratch dir;
-  // 260 characters make a name the file system refuses; the diagnostic shows exactly the kept ones.
-  const std::string kept(260, 'n');
-  const ChildResult r = run_child(dir.path(), [] {
-    set_command_line(0, nullptr);
-    open_unit(5, "", OpenMode::create_or_open);
-  }, kept + "DROPPED\n");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, diagnostic("F0003: OPEN(" + kept, "file cannot be opened or created"));
+  // Names of 259 characters and more are refused by the file system; the
+  // diagnostic shows exactly the characters kept: all of a line below and at
+  // 260 characters, the first 260 of a longer one.
+  const struct {
+    std::string typed, kept;
+  } rows[] = {
+      {std::string(259, 'n'), std::string(259, 'n')},
+      {std::string(260, 'n'), std::string(260, 'n')},
+      {std::string(260, 'n') + "D", std::string(260, 'n')},
+      {std::string(260, 'n') + "DROPPED", std::string(260, 'n')},
+  };
+  for (const auto& row : rows) {
+    const ChildResult r = run_child(dir.path(), [] {
+      set_command_line(0, nullptr);
+      open_unit(5, "", OpenMode::create_or_open);
+    }, row.typed + "\n");
+    EXPECT_EQ(r.status, 1) << row.typed.size();
+    EXPECT_EQ(r.err, diagnostic("F0003: OPEN(" + row.kept, "file cannot be opened or created")) << row.typed.size();
+  }
 }
 
 // ---- Failure path ----
