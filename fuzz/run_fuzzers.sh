@@ -29,6 +29,7 @@ for target in $targets; do
   # New inputs go to a scratch directory first; the merge below takes from it
   # only what adds coverage to the committed corpus.
   found="$(mktemp -d)"
+  merge_artifacts="$(mktemp -d)"
   log="$(mktemp)"
   rm -f "$artifacts/$target-"*
   echo "== $target: ${seconds}s, at most $runs runs"
@@ -48,10 +49,13 @@ for target in $targets; do
     status=1
   fi
   before=$(find "$committed" -type f | wc -l)
-  "$binary" -merge=1 -timeout=30 -rss_limit_mb=2048 "${extra[@]}" "$committed" "$found" >/dev/null 2>&1 \
+  # The merge runs every input again; what it trips over was reported above,
+  # so its artifacts go to a scratch directory rather than the working tree.
+  "$binary" -merge=1 -timeout=30 -rss_limit_mb=2048 "${extra[@]}" -artifact_prefix="$merge_artifacts/" \
+    "$committed" "$found" >/dev/null 2>&1 \
     || { echo "== $target: merging the new inputs failed" >&2; status=1; }
   after=$(find "$committed" -type f | wc -l)
   echo "== $target: corpus $before -> $after inputs"
-  rm -rf "$found" "$log"
+  rm -rf "$found" "$merge_artifacts" "$log"
 done
 exit "$status"
