@@ -21,17 +21,17 @@
 
 #include <unistd.h>
 
+#include "equilibrium/circle_layout.h"
 #include "equilibrium/constants.h"
 #include "equilibrium/dense_solver.h"
 #include "equilibrium/interaction_matrix.h"
 #include "equilibrium/matrix_build.h"
 #include "equilibrium/refinement.h"
-#include "equilibrium/refinement_reference.h"
 #include "equilibrium/ring_table.h"
 #include "equilibrium/scales.h"
-#include "equilibrium/solver_reference.h"
-#include "run/circle_layout.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
+#include "oracles/refinement_reference.h"
+#include "oracles/solver_reference.h"
 #include "textio/units.h"
 
 namespace {

@@ -23,7 +23,9 @@
 #include "initstate/body_record_writer.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
-#include "run/run_state.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
+#include "model/run_state.h"
 #include "textio/units.h"
 
 namespace {

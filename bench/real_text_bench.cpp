@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "textio/real_text.h"
-#include "textio/real_text_reference.h"
+#include "textio/real_text_exact.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ void run(benchmark::State& state, const std::vector<double>& values, Format form
 }
 
 int product(double v, char* buf) { return tembrix::format_real(v, buf); }
-int reference(double v, char* buf) { return tembrix::format_real_reference(v, buf); }
+int reference(double v, char* buf) { return tembrix::format_real_exact(v, buf); }
 int to_chars_17(double v, char* buf) {
   return static_cast<int>(std::to_chars(buf, buf + 64, v, std::chars_format::scientific, 16).ptr - buf);
 }
@@ -72,19 +72,19 @@ int to_chars_shortest(double v, char* buf) { return static_cast<int>(std::to_cha
 
 void BM_mixed_format_real(benchmark::State& s) { run(s, mixed_values(), product); }
 void BM_mixed_to_chars_17_digits(benchmark::State& s) { run(s, mixed_values(), to_chars_17); }
-void BM_mixed_format_real_reference(benchmark::State& s) { run(s, mixed_values(), reference); }
+void BM_mixed_format_real_exact(benchmark::State& s) { run(s, mixed_values(), reference); }
 void BM_mixed_to_chars_shortest(benchmark::State& s) { run(s, mixed_values(), to_chars_shortest); }
 void BM_random_format_real(benchmark::State& s) { run(s, random_values(), product); }
 void BM_random_to_chars_17_digits(benchmark::State& s) { run(s, random_values(), to_chars_17); }
-void BM_random_format_real_reference(benchmark::State& s) { run(s, random_values(), reference); }
+void BM_random_format_real_exact(benchmark::State& s) { run(s, random_values(), reference); }
 
 BENCHMARK(BM_mixed_format_real);
 BENCHMARK(BM_mixed_to_chars_17_digits);
-BENCHMARK(BM_mixed_format_real_reference);
+BENCHMARK(BM_mixed_format_real_exact);
 BENCHMARK(BM_mixed_to_chars_shortest);
 BENCHMARK(BM_random_format_real);
 BENCHMARK(BM_random_to_chars_17_digits);
-BENCHMARK(BM_random_format_real_reference);
+BENCHMARK(BM_random_format_real_exact);
 
 }  // namespace
 

@@ -32,7 +32,7 @@
 #include <unistd.h>
 
 #include "e2e/pipeline_model.h"
-#include "run/driver.h"
+#include "app/driver.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
 #include "textio/arith_fault.h"
 #include "textio/free_format_input.h"
 #include "textio/free_format_numbers.h"

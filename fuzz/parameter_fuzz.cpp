@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "fuzz_support.h"
-#include "run/parameter_fields.h"
-#include "run/parameter_file.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
+#include "parameters/parameter_fields.h"
+#include "parameters/parameter_file.h"
 #include "textio/arith_fault.h"
 #include "textio/units.h"
 

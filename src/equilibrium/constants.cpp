@@ -34,12 +34,11 @@ void set_constants(RunState& state) {
   s.grav = 6.67259e-11;       // SI units: radii in metres, masses in kilograms
   s.yeardays = 365.25636042;  // sidereal year in days
   s.daysec = 86400.0;
-  s.zero = 0.0;
   s.threehalf = 1.5;
   s.third = 1.0 / 3.0;  // the double nearest to 1/3, exponent of every cube root
 
   s.dphi = s.twopi / static_cast<double>(p.nbc);
-  s.tper = (s.daysec * p.period) * s.yeardays;  // days*period first, then years
+  s.tper = (s.daysec * p.period) * s.yeardays;
   s.omega = s.twopi / s.tper;
   s.omega2 = s.omega * s.omega;
 

@@ -1,7 +1,7 @@
 // Fixed constants, rotation scales, the self-attraction sum and the counters.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

@@ -2,7 +2,7 @@
 // refinement, written in chunks to files named 1i, 2i, ... by their number.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

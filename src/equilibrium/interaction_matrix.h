@@ -1,7 +1,7 @@
 // The angle table and the equilibrium system of the circles.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

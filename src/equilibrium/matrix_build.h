@@ -1,9 +1,9 @@
 // The parts of build_interaction_matrix, exposed for the tests and the
-// benchmarks: the angle table, the row builder run on a chosen number of
-// threads, and the plain serial loops it is checked against.
+// benchmarks: the angle table and the row builder run on a chosen number of
+// threads.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 
@@ -18,8 +18,5 @@ int matrix_thread_count(int ncirc, int nbc);
 // result is the same bit for bit whatever the number. Fault flags raised by
 // any thread end up raised in the calling thread.
 void build_interaction_matrix_threads(RunState& state, int threads);
-
-// The plain serial loops, row i outermost, every cosine evaluated in place.
-void build_interaction_matrix_reference(RunState& state);
 
 }  // namespace tembrix

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "equilibrium/phase_classes.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

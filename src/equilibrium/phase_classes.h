@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

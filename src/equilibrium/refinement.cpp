@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "equilibrium/convergence_history.h"
-#include "equilibrium/elimination_record.h"
+#include "equilibrium/dense_solver.h"
 
 namespace tembrix {
 

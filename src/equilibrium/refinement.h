@@ -1,7 +1,7 @@
 // First solution, damped refinement and the convergence-history files.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

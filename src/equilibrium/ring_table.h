@@ -1,7 +1,7 @@
 // Body mass per circle, total mass, and the ring table file.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

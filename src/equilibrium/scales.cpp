@@ -12,8 +12,7 @@ void set_scales(RunState& state) {
   s.omegau = s.omega / s.tunit;
   s.runit = c.rad[1];
   for (int k = 1; k <= state.params.ncirc; ++k) c.rrel[k] = c.rad[k] / s.runit;
-  // Centrifugal over gravitational acceleration at the reference radius,
-  // with the numerator multiplied up in the order runit, runit, omega2, runit.
+  // Centrifugal over gravitational acceleration at the reference radius.
   const double numerator = ((s.runit * s.runit) * s.omega2) * s.runit;
   s.gfac = numerator / (s.grav * state.params.omtot);
 }

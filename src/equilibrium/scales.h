@@ -1,7 +1,7 @@
 // Reference length and time scales that make the system dimensionless.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

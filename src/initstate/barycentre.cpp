@@ -1,42 +1,9 @@
 #include "initstate/barycentre.h"
 
-#include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace tembrix {
-
-namespace {
-
-// Rotates the pair (y, z) about the x axis in place: y' = c*y - s*z,
-// z' = s*y + c*z. The z term is evaluated although z is 0.0 in the ring
-// plane, so the signs of zero results follow the full rotation.
-void rotate(double& y, double& z, double c, double s) {
-  const double y0 = y;
-  const double z0 = z;
-  y = c * y0 - s * z0;
-  z = s * y0 + c * z0;
-}
-
-}  // namespace
-
-// Tilts the ring plane by `tilt` about the x axis (+y turns towards +z).
-// Positions and velocities are rotated in place; the central body is put at
-// the origin at rest.
-void tilt_bodies(RunState& state) {
-  BodyTables& bodies = state.bodies;
-  const double tilt = state.params.tilt;
-  const double c = std::cos(tilt);
-  const double s = std::sin(tilt);
-  const auto nbtot = static_cast<std::size_t>(state.nbtot);
-  for (std::size_t b = 2; b <= nbtot; ++b) {
-    rotate(bodies.pos[1][b], bodies.pos[2][b], c, s);
-    rotate(bodies.vel[1][b], bodies.vel[2][b], c, s);
-  }
-  for (int k = 0; k < 3; ++k) {
-    bodies.pos[k][1] = 0.0;
-    bodies.vel[k][1] = 0.0;
-  }
-}
 
 // Moves the tilted set to its barycentric frame and forms its angular
 // momentum. Bodies of zero mass are left out of every sum and end at the
@@ -80,7 +47,7 @@ void move_to_barycentre(RunState& state) {
     const double vx = bodies.vel[0][b] = bodies.vel[0][b] - vcm[0];
     const double vy = bodies.vel[1][b] = bodies.vel[1][b] - vcm[1];
     const double vz = bodies.vel[2][b] = bodies.vel[2][b] - vcm[2];
-    // m (r x v), with the operand order of each component kept as it stands.
+    // m (r x v), one component at a time.
     l1 = (l1 - (vy * z) * m) + (vz * y) * m;
     l2 = ((vx * z) * m + l2) - (x * vz) * m;
     l3 = ((x * vy) * m + l3) - (vx * y) * m;

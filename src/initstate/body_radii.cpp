@@ -20,8 +20,8 @@ RadiiResult set_body_radii(RunState& state) {
     const double m = bodies.omo[b];
     // Zero masses are summed too: they add nothing but a signed zero.
     for (int k = 0; k < 3; ++k) bodies.pmom[k] = bodies.pmom[k] + bodies.vel[k][b] * m;
-    // Numerator m*3.0; denominator pi*densu, then times 4.0. A zero densu
-    // divides by zero here, which ends the run before any record is written.
+    // A zero densu divides by zero here, which ends the run before any
+    // record is written.
     const double rad3 = (m * 3.0) / ((s.pi * s.densu) * 4.0);
     // Tested on rad3, not on the mass, so no negative base reaches pow.
     if (rad3 < 0.0) {

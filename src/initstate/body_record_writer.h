@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

@@ -1,7 +1,6 @@
 #include "initstate/code_units.h"
 
 #include <cmath>
-#include <cstddef>
 
 namespace tembrix {
 
@@ -14,40 +13,7 @@ void set_code_units(RunState& state) {
   // so a negative total mass becomes a domain fault here.
   s.lunit = std::pow((mtot * s.grav) / (s.tunit * s.tunit), s.third);
   s.vunit = 1.0 / (s.lunit * s.tunit);
-  // Three successive multiplications by lunit, then the division by mtot.
   s.densu = (((state.params.dens * s.lunit) * s.lunit) * s.lunit) / mtot;
-}
-
-// Puts every circle body on its circle in the ring plane (z = 0), moving with
-// the rigid rotation omegau about +z. The central body keeps 0.0 everywhere.
-void place_bodies(RunState& state) {
-  CircleTables& circles = state.circles;
-  BodyTables& bodies = state.bodies;
-  const double rad1 = circles.rad[1];
-  const double lunit = state.scales.lunit;
-  const double omegau = state.scales.omegau;
-  const double mtot = state.mtot;
-  std::size_t b = 1;
-  for (int k = 1; k <= state.params.ncirc; ++k) {
-    // Multiply by the first radius before dividing by lunit.
-    const double r = (circles.rrel[k] * rad1) / lunit;
-    circles.rrel[k] = r;
-    const double mass = circles.cmass[k] / mtot;
-    for (int j = 1; j <= state.params.nbc; ++j) {
-      ++b;
-      const double a = circles.phi(k, j);
-      const double sin_a = std::sin(a);
-      const double cos_a = std::cos(a);
-      bodies.omo[b] = mass;
-      bodies.pos[0][b] = cos_a * r;
-      bodies.pos[1][b] = sin_a * r;
-      bodies.pos[2][b] = 0.0;
-      // The product is formed first and its sign changed afterwards.
-      bodies.vel[0][b] = -((sin_a * r) * omegau);
-      bodies.vel[1][b] = (cos_a * r) * omegau;
-      bodies.vel[2][b] = 0.0;
-    }
-  }
 }
 
 }  // namespace tembrix

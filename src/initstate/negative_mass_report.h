@@ -1,7 +1,7 @@
 // The report of a body whose mass came out negative.
 #pragma once
 
-#include "run/run_state.h"
+#include "model/run_state.h"
 
 namespace tembrix {
 

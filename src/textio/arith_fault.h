@@ -1,36 +1,16 @@
-// Arithmetic faults: a division by zero, an invalid operation or an overflow
-// (including domain and overflow errors of sin, cos and pow, which raise the
-// same IEEE flags) ends the run. The flags are sticky and per thread; the
-// unit layer checks them before it opens a file or writes a record, so no file
-// is touched and no value computed after a fault can reach one.
+// The arithmetic-fault check: a raised fault flag ends the run. The driver
+// checks after every phase, and the unit layer checks before it opens a file
+// or writes a record, so no file is touched after a fault and no value
+// computed after one can reach a file.
 #pragma once
+
+#include "textio/fault_flags.h"
 
 namespace tembrix {
 
-// Clears the fault flags of the calling thread.
-void clear_arithmetic_faults();
-
-// The fault flags (FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW) raised in the calling thread.
-int raised_arithmetic_faults();
-
-// Ends the run if a fault flag is raised in the calling thread.
+// Ends the run through the unit layer's failure path (diagnostic on standard
+// error, every unit closed, exit status 1) if a fault flag is raised in the
+// calling thread; returns otherwise.
 void check_arithmetic();
-
-// Reports the fault named by flags on standard error, closes every unit and
-// ends the process with exit status 1.
-[[noreturn]] void arithmetic_fault(int flags);
-
-// Keeps the fault flags of the calling thread as they were while input text is
-// converted, so that a value like 1E-999 never counts as a fault.
-class FaultFlagsGuard {
- public:
-  FaultFlagsGuard();
-  ~FaultFlagsGuard();
-  FaultFlagsGuard(const FaultFlagsGuard&) = delete;
-  FaultFlagsGuard& operator=(const FaultFlagsGuard&) = delete;
-
- private:
-  int saved_;
-};
 
 }  // namespace tembrix

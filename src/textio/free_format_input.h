@@ -7,6 +7,7 @@
 
 namespace tembrix {
 
+// Where one value read goes: an integer or a real.
 using ReadTarget = std::variant<std::int32_t*, double*>;
 
 // One read operation on an open unit: fills the targets in order from the text,

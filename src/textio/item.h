@@ -15,6 +15,8 @@ struct Item {
   std::string_view c{};
 };
 
+// The item of each kind; a character item refers to its text, which must
+// outlive the writing of the record.
 inline Item int_item(std::int32_t v) { return Item{Item::Kind::integer, v, 0.0, {}}; }
 inline Item real_item(double v) { return Item{Item::Kind::real, 0, v, {}}; }
 inline Item char_item(std::string_view v) { return Item{Item::Kind::character, 0, 0.0, v}; }

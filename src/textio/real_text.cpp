@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "textio/real_text_exact.h"
 #include "textio/real_text_fast.h"
-#include "textio/real_text_reference.h"
 
 namespace tembrix {
 
@@ -24,10 +24,10 @@ int format_integer(std::int32_t v, char* out) {
 }
 
 // Writes the real text of v: the fast path when the digits are certain, the
-// reference path for everything else (zero, infinities, NaN, near-ties).
+// exact path for everything else (zero, infinities, NaN, near-ties).
 int format_real(double v, char* out) {
   const int n = format_real_fast(v, out);
-  return n != 0 ? n : format_real_reference(v, out);
+  return n != 0 ? n : format_real_exact(v, out);
 }
 
 }  // namespace tembrix

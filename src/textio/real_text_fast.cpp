@@ -27,7 +27,7 @@ constexpr std::uint64_t fraction_045 = 0x7333333333333333u;
 // The computed W is within 2^-61 of the exact one (2^-128 relative from the
 // table, below 2^-62 from the dropped low word, below 2^-64 from the last
 // shift), less than 8 units of 2^-64; fractions within 16 units of 0.45 are
-// left to the reference path.
+// left to the exact path.
 constexpr std::uint64_t fraction_margin = 16;
 
 // The eight ASCII digits of n < 10^8, first digit in the lowest byte: the

@@ -22,7 +22,7 @@ ScaledReal scale_real(double v);
 // Writes the real text of a finite nonzero v to out (room for max_real_text
 // characters, which it may use beyond the text) and returns its length.
 // Returns 0, the text undecided, for zero, infinities and NaN and when v lies
-// too close to a rounding boundary or to a power of ten; the reference path
+// too close to a rounding boundary or to a power of ten; the exact path
 // then writes the text.
 int format_real_fast(double v, char* out);
 

@@ -1,4 +1,5 @@
 // Powers of ten as 128-bit significands, for the fast path of format_real.
+// Written by scripts/gen_real_text_pow10.py; run it again rather than editing.
 #pragma once
 
 #include <cstdint>
@@ -660,7 +661,7 @@ inline constexpr Pow10Significand pow10_table[pow10_table_max - pow10_table_min 
 // The doubles nearest to 10^n, n = -323..308, for the decade of a value: for
 // n outside 0..22 they are rounded, and a value equal to a rounded-down entry
 // gets a decade one too high, which the fast path detects and leaves to the
-// reference path.
+// exact path.
 inline constexpr int pow10_double_min = -323;
 inline constexpr int pow10_double_max = 308;
 

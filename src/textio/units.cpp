@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "textio/arith_fault.h"
+#include "textio/fault_flags.h"
 #include "textio/record_layout.h"
 #include "textio/units_state.h"
 
@@ -115,6 +115,12 @@ TextUnit& unit_for_reading(int unit) {
   return *u;
 }
 
+// No file may be opened and no value computed after an arithmetic fault may
+// reach a file or the console.
+void refuse_after_fault() {
+  if (const int flags = raised_arithmetic_faults()) fatal_arithmetic_fault(flags);
+}
+
 }  // namespace
 
 TextUnit* find_open_unit(int number) {
@@ -130,7 +136,7 @@ using namespace units_detail;
 void open_unit(int unit, std::string_view name_field, OpenMode mode) {
   // Opening may create a file, an effect like writing a record: after an
   // arithmetic fault no file is opened, created or written.
-  check_arithmetic();
+  refuse_after_fault();
   if (unit == console) return;  // always connected to standard output
   close_unit(unit);             // a unit opened again first lets go of its earlier file
   std::string name(trim_name(name_field));
@@ -154,7 +160,7 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
 }
 
 void write_record(int unit, std::span<const Item> items) {
-  check_arithmetic();  // no value computed after an arithmetic fault may reach a file
+  refuse_after_fault();
   if (unit == console) {
     static std::string lines;
     static std::vector<std::size_t> starts;
@@ -170,7 +176,7 @@ void write_record(int unit, std::span<const Item> items) {
 }
 
 void write_laid_out(int unit, std::string_view lines) {
-  check_arithmetic();
+  refuse_after_fault();
   if (unit == console) {
     std::vector<std::size_t> starts;
     for (std::size_t at = 0; at < lines.size();) {

@@ -63,6 +63,10 @@ void close_all_units();
 // ends the process with exit status 1.
 [[noreturn]] void fatal_io_error(IoOperation operation, int unit, IoCondition condition);
 
+// Reports the arithmetic fault named by flags (fault_flags.h) on standard
+// error, closes every unit and ends the process with exit status 1.
+[[noreturn]] void fatal_arithmetic_fault(int flags);
+
 // Next byte of an open unit, or -1 at the end of the file (READ failure is fatal).
 int read_byte(int unit);
 

@@ -1,8 +1,10 @@
-// The failure path of input and output: a diagnostic on standard error, every
-// unit closed, exit status 1.
+// The failure path of the run (input and output failures, arithmetic faults):
+// a diagnostic on standard error, every unit closed, exit status 1.
+#include <cfenv>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 #include "textio/units_state.h"
 
@@ -68,6 +70,28 @@ void fatal_named(IoOperation operation, std::string_view name, IoCondition condi
 
 void fatal_io_error(IoOperation operation, int unit, IoCondition condition) {
   units_detail::fatal_named(operation, unit_name(unit), condition);
+}
+
+namespace {
+
+// Names the first fault in a fixed order, so one fault set gives one message.
+const char* fault_name(int flags) {
+  if (flags & FE_INVALID) return "invalid floating-point operation (or a domain error of sin, cos or pow)";
+  if (flags & FE_DIVBYZERO) return "floating-point division by zero";
+  return "floating-point overflow";
+}
+
+}  // namespace
+
+void fatal_arithmetic_fault(int flags) {
+  const char* name = fault_name(flags);
+  std::string text = "\r\nrun-time error: arithmetic fault\r\n- ";
+  text += name;
+  text += "\r\n";
+  // Standard error is unbuffered; one write keeps the diagnostic in one piece.
+  [[maybe_unused]] ssize_t n = ::write(2, text.data(), text.size());
+  close_all_units();
+  std::_Exit(1);
 }
 
 }  // namespace tembrix

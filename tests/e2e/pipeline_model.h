@@ -4,7 +4,7 @@
 // whole files held as strings, every sum one term at a time in its order.
 //
 // Shared with the program: only the text of a real (its straightforward
-// reference conversion, see plain_records.h) and the name of a numbered
+// exact conversion, see plain_records.h) and the name of a numbered
 // history file. Everything else (reading the parameter, radii and phase
 // files, laying out records, the files themselves, the arithmetic) is written
 // here again.

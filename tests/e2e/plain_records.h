@@ -1,7 +1,7 @@
 // Plain writing of free-format records for the model of a whole run: the
 // budget / pending-blank / numeric-flag rules of the record layout applied one
 // item at a time. Only the text of a real comes from the program, through its
-// straightforward reference conversion (one correctly rounded conversion, then
+// straightforward exact conversion (one correctly rounded conversion, then
 // the half-up rounding on the digit string).
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "textio/real_text_reference.h"
+#include "textio/real_text_exact.h"
 
 namespace tembrix::test {
 
@@ -37,7 +37,7 @@ inline std::vector<std::string> plain_record_lines(const std::vector<PlainItem>&
         t = std::to_string(item.i);
       } else {
         char buf[32];
-        t.assign(buf, static_cast<std::size_t>(format_real_reference(item.r, buf)));
+        t.assign(buf, static_cast<std::size_t>(format_real_exact(item.r, buf)));
         width = 24;
       }
       const long span = numeric ? width + 1 : width;

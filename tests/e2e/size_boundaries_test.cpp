@@ -90,6 +90,9 @@ const std::vector<SizeCase>& cases() {
       {"history_one_below_a_full_file", 2, 3, 0.99, 1, 2999, -1.0},
       {"history_one_full_file", 2, 3, 0.99, 1, 3000, -1.0},
       {"history_one_past_a_full_file", 2, 3, 0.99, 1, 3001, -1.0},
+      // History file names have three characters for the number: files 1i to
+      // 999i, then the 1000th (one iteration) is ***i.
+      {"history_file_number_past_three_digits", 2, 3, 0.99, 1, 999 * 3000 + 1, -1.0},
       // Count limits that run to completion. Single bodies on alternate sides at
       // radii growing by 2 rad(1) per circle all come out with positive masses.
       {"thousand_circles_of_one_body", 1000, 1, 0.5, 0, 2, 1.0e-12, 2.0},

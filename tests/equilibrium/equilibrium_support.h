@@ -13,13 +13,13 @@
 #include <unistd.h>
 
 #include "e2e_support.h"
+#include "equilibrium/circle_layout.h"
 #include "equilibrium/constants.h"
 #include "equilibrium/interaction_matrix.h"
 #include "equilibrium/refinement.h"
 #include "equilibrium/ring_table.h"
 #include "equilibrium/scales.h"
-#include "run/circle_layout.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
 #include "textio/arith_fault.h"
 #include "textio/real_text.h"
 #include "textio/units.h"
@@ -27,26 +27,22 @@
 namespace tembrix::test {
 
 // Makes a scratch directory the working directory for its lifetime; every
-// unit is closed and the old working directory restored at the end.
+// unit is closed before the old working directory is restored.
 class WorkDir {
  public:
-  WorkDir() : old_(std::filesystem::current_path()) { std::filesystem::current_path(dir_.path()); }
-  ~WorkDir() {
-    close_all_units();
-    std::filesystem::current_path(old_);
-  }
+  WorkDir() = default;
+  ~WorkDir() { close_all_units(); }
   WorkDir(const WorkDir&) = delete;
   WorkDir& operator=(const WorkDir&) = delete;
 
-  const ScratchDir& dir() const { return dir_; }
-  std::string read(const std::string& name) const { return dir_.read(name); }
-  void write(const std::string& name, const std::string& bytes) const { dir_.write(name, bytes); }
-  bool exists(const std::string& name) const { return dir_.exists(name); }
-  std::vector<std::string> files() const { return dir_.files(); }
+  const ScratchDir& dir() const { return in_.dir(); }
+  std::string read(const std::string& name) const { return dir().read(name); }
+  void write(const std::string& name, const std::string& bytes) const { dir().write(name, bytes); }
+  bool exists(const std::string& name) const { return dir().exists(name); }
+  std::vector<std::string> files() const { return dir().files(); }
 
  private:
-  ScratchDir dir_;
-  std::filesystem::path old_;
+  InScratchDir in_;
 };
 
 inline void set_field(NameField& field, const char* text) {

@@ -14,6 +14,7 @@
 
 #include "equilibrium/matrix_build.h"
 #include "equilibrium_support.h"
+#include "oracles/matrix_reference.h"
 
 namespace tembrix {
 namespace {

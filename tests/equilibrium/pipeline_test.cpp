@@ -8,8 +8,9 @@
 #include <string>
 
 #include "equilibrium/matrix_build.h"
-#include "equilibrium/refinement_reference.h"
 #include "equilibrium_support.h"
+#include "oracles/matrix_reference.h"
+#include "oracles/refinement_reference.h"
 
 namespace tembrix {
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "equilibrium/refinement_reference.h"
-#include "equilibrium/solver_reference.h"
 #include "equilibrium_support.h"
+#include "oracles/refinement_reference.h"
+#include "oracles/solver_reference.h"
 
 namespace tembrix {
 namespace {

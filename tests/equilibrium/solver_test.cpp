@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "equilibrium/dense_solver.h"
-#include "equilibrium/elimination_record.h"
-#include "equilibrium/solver_reference.h"
+#include "equilibrium/dense_solver.h"
+#include "oracles/solver_reference.h"
 
 namespace tembrix {
 namespace {

@@ -19,7 +19,9 @@
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
-#include "run/parameter_file.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
+#include "parameters/parameter_file.h"
 #include "small_run.h"
 #include "textio/units.h"
 
@@ -126,7 +128,7 @@ TEST_P(FaultBeforeFiles, NoFileIsTouchedAfterTheFault) {
   text.iphase = std::to_string(c.setup.iphase);
   dir.write("Tembrix2.dat", text.text());
   dir.write("state.dat", "an earlier initial state\r\n");
-  const ForkResult r = run_forked(dir.path(), [&] {
+  const RunResult r = run_captured(dir.path(), [&] {
     clear_arithmetic_faults();
     auto state = make_state(c.setup);
     std::memcpy(state->params.fstate.data(), "state.dat   ", 12);

@@ -1,5 +1,5 @@
 // The initial-state file of small hand-built runs, byte for byte, against a
-// model that keeps every table of subsystem 3 apart (in-plane, tilted,
+// model that keeps every table of the initial-state phases apart (in-plane, tilted,
 // barycentric, reserved) and follows the formulas literally.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,8 @@
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
 #include "initial_state_model.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
 #include "small_run.h"
 #include "textio/units.h"
 

@@ -15,6 +15,8 @@
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
 #include "small_run.h"
 #include "textio/units.h"
 
@@ -41,7 +43,7 @@ StateFile read_state(const std::string& text, int nbtot) {
   return f;
 }
 
-// The run state after the phases before subsystem 3, from the parameters of
+// The run state as the equilibrium phases leave it, from the parameters of
 // the case (computed radii, drad 1.0, central share 0.9, one-year period,
 // aligned phases: with the half-step offsets this set needs a negative mass).
 std::unique_ptr<RunState> equilibrium_state(const SmallCase& c) {

@@ -9,6 +9,8 @@
 #include "initstate/barycentre.h"
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
+#include "initstate/placement.h"
+#include "initstate/tilt.h"
 #include "small_run.h"
 #include "textio/arith_fault.h"
 #include "textio/units.h"
@@ -41,7 +43,7 @@ TEST(NegativeMass, ReportReplacesTheReportFileAndGoesToTheConsole) {
   dir.write("state.dat", "earlier initial state\r\n");
   const SmallCase c = negative_circle();
   const double omo5 = make_state(c)->circles.cmass[2] / make_state(c)->mtot;
-  const ForkResult r = run_forked(dir.path(), [&] {
+  const RunResult r = run_captured(dir.path(), [&] {
     clear_arithmetic_faults();
     auto s = make_state(c);
     const RadiiResult result = build_and_check(*s);
@@ -69,7 +71,7 @@ TEST(NegativeMass, ZeroDensityIsAFaultBeforeAnyReportRecord) {
   SmallCase c = negative_circle();
   c.dens = 0.0;
   c.m0 = -1.0e26;
-  const ForkResult r = run_forked(dir.path(), [&] {
+  const RunResult r = run_captured(dir.path(), [&] {
     clear_arithmetic_faults();
     auto s = make_state(c);
     build_and_check(*s);

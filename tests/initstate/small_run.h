@@ -1,24 +1,17 @@
 // Helpers of the initial-state tests: a run state built by hand (no
-// equilibrium), a working directory of its own, expected record lines, and
-// a forked run that captures the console.
+// equilibrium) and expected record lines.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "e2e_support.h"
-#include "run/run_state.h"
+#include "model/run_state.h"
 #include "textio/real_text.h"
 
 namespace tembrix::test {
@@ -29,7 +22,7 @@ inline constexpr double test_tper = 31558149.540288;
 inline const double test_tunit = 1.0 / (test_tper * 100.0);
 inline const double test_omegau = ((3.141592653589793 * 2.0) / test_tper) / test_tunit;
 
-// The chosen inputs of subsystem 3: what the layout and the equilibrium
+// The chosen inputs of the initial-state phases: what the layout and the equilibrium
 // would have left in the run state.
 struct SmallCase {
   int ncirc = 1;
@@ -97,18 +90,6 @@ inline std::unique_ptr<RunState> make_state(const SmallCase& c) {
   return s;
 }
 
-// Makes the test's scratch directory the working directory while it lives.
-class InScratchDir {
- public:
-  InScratchDir() : old_(std::filesystem::current_path()) { std::filesystem::current_path(dir_.path()); }
-  ~InScratchDir() { std::filesystem::current_path(old_); }
-  const ScratchDir& dir() const { return dir_; }
-
- private:
-  ScratchDir dir_;
-  std::filesystem::path old_;
-};
-
 // One field of an expected line: a real (24 columns) or an integer (11),
 // right-aligned after its separating blank.
 struct Field {
@@ -130,42 +111,6 @@ inline std::string line(std::initializer_list<Field> fields) {
     s += f.text;
   }
   return s + "\r\n";
-}
-
-struct ForkResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs body in a child process whose working directory is dir, with standard
-// output and error captured; the child ends with body's return value. A fresh
-// process keeps the console's line state of one run.
-inline ForkResult run_forked(const std::filesystem::path& dir, const std::function<int()>& body) {
-  char out_name[] = "/tmp/initstate-out-XXXXXX";
-  char err_name[] = "/tmp/initstate-err-XXXXXX";
-  const int out_fd = ::mkstemp(out_name);
-  const int err_fd = ::mkstemp(err_name);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::chdir(dir.c_str()) != 0) ::_exit(127);
-    ::dup2(out_fd, 1);
-    ::dup2(err_fd, 2);
-    ::_exit(body());
-  }
-  int wstatus = 0;
-  ::waitpid(pid, &wstatus, 0);
-  ForkResult r;
-  r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-  ::lseek(out_fd, 0, SEEK_SET);
-  ::lseek(err_fd, 0, SEEK_SET);
-  r.out = slurp_fd(out_fd);
-  r.err = slurp_fd(err_fd);
-  ::close(out_fd);
-  ::close(err_fd);
-  ::unlink(out_name);
-  ::unlink(err_name);
-  return r;
 }
 
 }  // namespace tembrix::test

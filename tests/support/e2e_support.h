@@ -1,19 +1,19 @@
-// Support for end-to-end tests: a scratch working directory, files in it, and
-// runs of the real tembrix2 binary with captured console, errors and status.
+// Support for end-to-end tests: runs of the real tembrix2 binary in a scratch
+// directory with captured console, errors and status, and parameter files.
 #pragma once
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "child_process.h"
+#include "scratch_dir.h"
 
 namespace tembrix::test {
 
@@ -43,57 +43,6 @@ inline const bool math_path_pinned = [] {
   return false;  // could not start again: the test runs unpinned
 }();
 
-struct RunResult {
-  int status = -1;       // exit status, or -1 when the process did not exit normally
-  std::string out;       // standard output (the console)
-  std::string err;       // standard error
-};
-
-// A fresh temporary directory, removed with everything in it at the end of the test.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tembrix2-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream f(path_ / name, std::ios::binary);
-    f << bytes;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream f(path_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-  }
-  bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
-  // Names of the files in the directory, sorted.
-  std::vector<std::string> files() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string slurp_fd(int fd) {
-  std::string s;
-  char buf[65536];
-  for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;) s.append(buf, static_cast<std::size_t>(n));
-  return s;
-}
-
 // Runs binary in dir with the given arguments, standard input and extra
 // environment entries ("NAME=value"); glibc's math code path is pinned.
 // With as_unprivileged, a run started by root drops to the user nobody, so that
@@ -101,49 +50,25 @@ inline std::string slurp_fd(int fd) {
 inline RunResult run_in(const std::filesystem::path& dir, const std::string& binary,
                         const std::vector<std::string>& args = {}, const std::string& input = "",
                         std::vector<std::string> env = {}, bool as_unprivileged = false) {
-  const auto tmp = std::filesystem::temp_directory_path();
-  std::string out_name = (tmp / "tembrix2-out-XXXXXX").string();
-  std::string err_name = (tmp / "tembrix2-err-XXXXXX").string();
-  std::string in_name = (tmp / "tembrix2-in-XXXXXX").string();
-  const int out_fd = ::mkstemp(out_name.data());
-  const int err_fd = ::mkstemp(err_name.data());
-  const int in_fd = ::mkstemp(in_name.data());
-  if (!input.empty() && ::write(in_fd, input.data(), input.size()) < 0) std::abort();
-  ::lseek(in_fd, 0, SEEK_SET);
   env.push_back(std::string("GLIBC_TUNABLES=") + pinned_math);
-
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (as_unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(126);
-    if (::chdir(dir.c_str()) != 0) ::_exit(127);
-    ::dup2(in_fd, 0);
-    ::dup2(out_fd, 1);
-    ::dup2(err_fd, 2);
-    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-    if (const char* path = std::getenv("PATH")) {
-      static std::string path_entry;
-      path_entry = std::string("PATH=") + path;
-      envp.push_back(path_entry.data());
-    }
-    envp.push_back(nullptr);
-    ::execve(binary.c_str(), argv.data(), envp.data());
-    ::_exit(127);
-  }
-  int wstatus = 0;
-  ::waitpid(pid, &wstatus, 0);
-  RunResult r;
-  r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-  ::lseek(out_fd, 0, SEEK_SET);
-  ::lseek(err_fd, 0, SEEK_SET);
-  r.out = slurp_fd(out_fd);
-  r.err = slurp_fd(err_fd);
-  for (int fd : {out_fd, err_fd, in_fd}) ::close(fd);
-  for (auto* n : {&out_name, &err_name, &in_name}) ::unlink(n->c_str());
-  return r;
+  return run_captured(
+      dir,
+      [&] {
+        std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp;
+        for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+        std::string path_entry;
+        if (const char* path = std::getenv("PATH")) {
+          path_entry = std::string("PATH=") + path;
+          envp.push_back(path_entry.data());
+        }
+        envp.push_back(nullptr);
+        ::execve(binary.c_str(), argv.data(), envp.data());
+        return 127;
+      },
+      input, as_unprivileged);
 }
 
 // One record of the parameter file: label padded to column 59, then the field text.

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "textio/real_text.h"
+#include "textio/real_text_exact.h"
 #include "textio/real_text_fast.h"
-#include "textio/real_text_reference.h"
 
 namespace tembrix {
 namespace {
@@ -111,7 +111,7 @@ std::string product_text(double v) {
 
 std::string reference_text(double v) {
   char buf[max_real_text + 8];
-  return std::string(buf, static_cast<std::size_t>(format_real_reference(v, buf)));
+  return std::string(buf, static_cast<std::size_t>(format_real_exact(v, buf)));
 }
 
 double from_bits(std::uint64_t b) { return std::bit_cast<double>(b); }

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "textio/real_text_reference.h"
+#include "textio/real_text_exact.h"
 
 namespace tembrix {
 namespace {
@@ -27,7 +27,7 @@ std::string real_text(double v) {
 
 std::string reference_text(double v) {
   char buf[max_real_text + 8];
-  const int n = format_real_reference(v, buf);
+  const int n = format_real_exact(v, buf);
   return std::string(buf, static_cast<std::size_t>(n));
 }
 

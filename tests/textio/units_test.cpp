@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include "child_process.h"
+#include "scratch_dir.h"
 #include "textio/arith_fault.h"
 #include "textio/record_layout.h"
 
@@ -26,28 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh directory, removed with its contents at the end of the test.
-class Scratch {
- public:
-  Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "tembrix2-units-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
-  }
-  ~Scratch() {
-    std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(path_, ignored);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+using test::ScratchDir;
 
 void put(const std::string& path, const std::string& bytes) {
   std::ofstream f(path, std::ios::binary);
@@ -65,40 +46,20 @@ std::string laid_out(std::initializer_list<Item> items) {
   return out;
 }
 
-struct ChildResult {
-  int status = -1;  // exit status, -1 when the child did not exit normally
-  std::string out;
-  std::string err;
-};
+using ChildResult = test::RunResult;
 
-// Runs body in a forked child whose working directory is dir, with the given
-// standard input; standard output and error are captured. The child ends with
-// status 0 when body returns. Unit and console state stay the child's own.
-// With unprivileged set, a child of the superuser drops to an ordinary user, so that permissions bind.
+// Runs body in a forked child (test::run_captured) with the fault flags
+// cleared; the child ends with status 0 when body returns.
 ChildResult run_child(const fs::path& dir, const std::function<void()>& body, const std::string& input = "",
                       bool unprivileged = false) {
-  Scratch capture;
-  const std::string in = capture / "in", out = capture / "out", err = capture / "err";
-  put(in, input);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::chdir(dir.c_str()) != 0) std::_Exit(90);
-    const int fd0 = ::open(in.c_str(), O_RDONLY);
-    const int fd1 = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int fd2 = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (fd0 < 0 || fd1 < 0 || fd2 < 0 || ::dup2(fd0, 0) < 0 || ::dup2(fd1, 1) < 0 || ::dup2(fd2, 2) < 0)
-      std::_Exit(91);
-    if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(92);
-    clear_arithmetic_faults();
-    body();
-    std::_Exit(0);
-  }
-  ChildResult r;
-  int wstatus = 0;
-  if (pid > 0 && ::waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) r.status = WEXITSTATUS(wstatus);
-  r.out = get(out);
-  r.err = get(err);
-  return r;
+  return test::run_captured(
+      dir,
+      [&] {
+        clear_arithmetic_faults();
+        body();
+        return 0;
+      },
+      input, unprivileged);
 }
 
 std::string diagnostic(const std::string& frame, const std::string& text) {
@@ -114,7 +75,7 @@ class UnitFiles : public ::testing::Test {
 };
 
 TEST_F(UnitFiles, ExistingFileIsReplacedOnlyByItsFirstRecord) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "QxNcRMEr.dat";
   const std::string old = "an older and longer content that must disappear entirely\r\n";
   put(path, old);
@@ -128,7 +89,7 @@ TEST_F(UnitFiles, ExistingFileIsReplacedOnlyByItsFirstRecord) {
 }
 
 TEST_F(UnitFiles, OpenAndCloseWithoutARecordKeepsTheContent) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "keep.dat";
   put(path, "untouched\n");
   open_unit(3, path, OpenMode::create_or_open);
@@ -139,7 +100,7 @@ TEST_F(UnitFiles, OpenAndCloseWithoutARecordKeepsTheContent) {
 }
 
 TEST_F(UnitFiles, EachOpeningReplacesWhatTheLastOneWrote) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "ErTembri.dat";
   open_unit(3, path, OpenMode::create_or_open);
   write_record(3, {char_item("set-up report"), int_item(1)});
@@ -151,7 +112,7 @@ TEST_F(UnitFiles, EachOpeningReplacesWhatTheLastOneWrote) {
 }
 
 TEST_F(UnitFiles, MissingFileIsCreatedEmptyAndReadsAsEnded) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "QxStrfi0.dat";
   open_unit(6, path, OpenMode::create_or_open);
   EXPECT_EQ(read_byte(6), -1);
@@ -164,7 +125,7 @@ TEST_F(UnitFiles, MissingFileIsCreatedEmptyAndReadsAsEnded) {
 }
 
 TEST_F(UnitFiles, NamesAreTrimmedAtCodeZeroAndOfBlanks) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string base = dir / "1i";
   const std::vector<std::string> fields = {base, "  " + base, base + "   ", base + std::string("\0junk", 5),
                                            " " + base + std::string(" \0\0", 3)};
@@ -185,7 +146,7 @@ TEST_F(UnitFiles, ClosingAUnitThatIsNotOpenDoesNothing) {
 
 // Many records cross the write block several times; bulk lines keep their place among them.
 TEST_F(UnitFiles, LargeOutputArrivesCompleteAndInOrder) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "state.dat";
   std::string expected;
   open_unit(5, path, OpenMode::create_or_open);
@@ -214,7 +175,7 @@ TEST_F(UnitFiles, LargeOutputArrivesCompleteAndInOrder) {
 // The reading runs as an ordinary user (permissions do not bind the superuser,
 // so as root the test could not fail); the child's status tells what it read.
 TEST_F(UnitFiles, ReadOnlyParameterFileIsReadNormally) {
-  Scratch dir;
+  ScratchDir dir;
   ::chmod(dir.path().c_str(), 0755);
   const std::string path = dir / "Tembrix2.dat";
   put(path, "first\r\nsecond\n");
@@ -235,7 +196,7 @@ TEST_F(UnitFiles, ReadOnlyParameterFileIsReadNormally) {
 }
 
 TEST_F(UnitFiles, ReadLineKeepsAtMostMaxKeepAndSkipsTheRest) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "radii.dat";
   put(path, std::string(5000, 'x') + "\n\nshort\nlast without line feed");
   open_unit(2, path, OpenMode::create_or_open);
@@ -257,7 +218,7 @@ TEST_F(UnitFiles, ReadLineKeepsAtMostMaxKeepAndSkipsTheRest) {
 }
 
 TEST_F(UnitFiles, ReadByteGivesEveryByteThenMinusOne) {
-  Scratch dir;
+  ScratchDir dir;
   const std::string path = dir / "bytes.dat";
   std::string bytes;
   for (int k = 0; k < 200000; ++k) bytes.push_back(static_cast<char>(k * 7));  // several read blocks
@@ -273,7 +234,7 @@ TEST_F(UnitFiles, ReadByteGivesEveryByteThenMinusOne) {
 // ---- Console ----
 
 TEST(UnitConsole, LinesLoseTheirFirstCharacterAndAreSeparatedByCrLf) {
-  Scratch dir;
+  ScratchDir dir;
   // Fifteen reals make a record of five lines.
   std::vector<Item> items(15, real_item(1.5));
   std::string record;
@@ -301,7 +262,7 @@ TEST(UnitConsole, LinesLoseTheirFirstCharacterAndAreSeparatedByCrLf) {
 }
 
 TEST(UnitConsole, NothingShownMeansNothingWritten) {
-  Scratch dir;
+  ScratchDir dir;
   const ChildResult r = run_child(dir.path(), [] { close_all_units(); });
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
@@ -310,7 +271,7 @@ TEST(UnitConsole, NothingShownMeansNothingWritten) {
 // ---- Blank names ----
 
 TEST(UnitBlankNames, CommandLineArgumentsAreTakenInTurnThenTheConsoleAsks) {
-  Scratch dir;
+  ScratchDir dir;
   const ChildResult r = run_child(
       dir.path(),
       [] {
@@ -335,7 +296,7 @@ TEST(UnitBlankNames, CommandLineArgumentsAreTakenInTurnThenTheConsoleAsks) {
 }
 
 TEST(UnitBlankNames, PromptFollowsTheLineEndOwedToTheConsole) {
-  Scratch dir;
+  ScratchDir dir;
   const ChildResult r = run_child(
       dir.path(),
       [] {
@@ -351,7 +312,7 @@ TEST(UnitBlankNames, PromptFollowsTheLineEndOwedToTheConsole) {
 }
 
 TEST(UnitBlankNames, EndOfStandardInputEndsTheRunAsAReadFailure) {
-  Scratch dir;
+  ScratchDir dir;
   for (const std::string input : {"", "  \n\n   "}) {
     const ChildResult r = run_child(dir.path(), [] {
       set_command_line(0, nullptr);
@@ -366,7 +327,7 @@ TEST(UnitBlankNames, EndOfStandardInputEndsTheRunAsAReadFailure) {
 }
 
 TEST(UnitBlankNames, TypedNameKeepsAtMost260Characters) {
-  Scratch dir;
+  ScratchDir dir;
   // Names of 259 characters and more are refused by the file system; the
   // diagnostic shows exactly the characters kept: all of a line below and at
   // 260 characters, the first 260 of a longer one.
@@ -396,7 +357,7 @@ TEST(UnitFailures, DiagnosticFrameAndExitStatus) {
 }
 
 TEST(UnitFailures, OpenFailures) {
-  Scratch dir;
+  ScratchDir dir;
   ::mkdir((dir / "adir").c_str(), 0755);
   struct Row {
     std::string name;
@@ -422,7 +383,7 @@ TEST(UnitFailures, OpenFailures) {
 // A full device fails the write at the flush; the other open files still get their records.
 TEST(UnitFailures, WriteToAFullDeviceEndsTheRunAndOtherFilesAreClosed) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  Scratch dir;
+  ScratchDir dir;
   const ChildResult r = run_child(dir.path(), [] {
     open_unit(4, "QxNcRMEr.dat", OpenMode::create_or_open);
     write_record(4, {int_item(1), real_item(1.5)});
@@ -440,7 +401,7 @@ TEST(UnitFailures, WriteToAFullDeviceEndsTheRunAndOtherFilesAreClosed) {
 // The failure met while the failure path closes the units is not reported again and again.
 TEST(UnitFailures, FailureWhileClosingAfterAnArithmeticFaultEndsOnce) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  Scratch dir;
+  ScratchDir dir;
   const ChildResult r = run_child(dir.path(), [] {
     open_unit(3, "ErTembri.dat", OpenMode::create_or_open);
     write_record(3, {char_item("before the fault")});
@@ -458,7 +419,7 @@ TEST(UnitFailures, FailureWhileClosingAfterAnArithmeticFaultEndsOnce) {
 }
 
 TEST(UnitFailures, ArithmeticFaultStopsBulkLinesToo) {
-  Scratch dir;
+  ScratchDir dir;
   const ChildResult r = run_child(dir.path(), [] {
     open_unit(5, "state.dat", OpenMode::create_or_open);
     write_laid_out(5, " first\r\n");
@@ -471,7 +432,7 @@ TEST(UnitFailures, ArithmeticFaultStopsBulkLinesToo) {
 
 // A file the user may read but not write opens (so it could be read) and fails at its first record.
 TEST(UnitFailures, WriteToAReadOnlyFileFailsAsWrite) {
-  Scratch dir;
+  ScratchDir dir;
   ::chmod(dir.path().c_str(), 0755);
   const std::string path = dir / "locked.dat";
   put(path, "kept\n");
