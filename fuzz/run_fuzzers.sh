@@ -7,7 +7,7 @@
 # or out-of-memory artifact.
 #   FUZZ_SECONDS  time per target (default 30)
 #   FUZZ_RUNS     cap on the inputs per target (default 2000000)
-#   FUZZ_TARGETS  targets to run (default: all three)
+#   FUZZ_TARGETS  targets to run (default: all of them)
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -17,7 +17,7 @@ cmake --build --preset fuzz
 
 seconds="${FUZZ_SECONDS:-30}"
 runs="${FUZZ_RUNS:-2000000}"
-targets="${FUZZ_TARGETS:-parameter_fuzz free_format_fuzz differential_fuzz}"
+targets="${FUZZ_TARGETS:-parameter_fuzz free_format_fuzz state_file_fuzz differential_fuzz}"
 artifacts="$root/build-fuzz/artifacts"
 mkdir -p "$artifacts"
 

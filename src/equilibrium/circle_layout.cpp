@@ -1,9 +1,9 @@
 #include "equilibrium/circle_layout.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string_view>
 
+#include "mathfn/program_math.h"
 #include "textio/free_format_input.h"
 #include "textio/item.h"
 #include "textio/units.h"
@@ -64,7 +64,7 @@ double first_radius(const RunState& state) {
   p = p + state.m0;
   p = p * s.grav;
   p = p / s.omega2;
-  return std::pow(p, s.third);
+  return pmath::pow(p, s.third);
 }
 
 // Records 1 to 3 of the set-up report: the mass split, the heading, and the

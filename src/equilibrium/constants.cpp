@@ -1,6 +1,6 @@
 #include "equilibrium/constants.h"
 
-#include <cmath>
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -16,7 +16,7 @@ double self_attraction_sum(int nbc, double pi) {
   for (int j = 2; j <= nbc; ++j) {
     // (j-1)*pi first, then the division: a precomputed pi/nbc rounds differently.
     const double a = (static_cast<double>(j - 1) * pi) / count;
-    sring = 0.25 / std::sin(a) + sring;
+    sring = 0.25 / pmath::sin(a) + sring;
   }
   return sring;
 }

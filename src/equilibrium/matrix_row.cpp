@@ -1,7 +1,8 @@
 #include "equilibrium/matrix_row.h"
 
-#include <cmath>
 #include <cstddef>
+
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -15,7 +16,7 @@ double circle_pull(const double* cosines, double rho, int from, int nbc, double 
   for (int j = from; j <= nbc; ++j) {
     const double c = cosines[j] * rho;
     const double b = ((rho * rho) + 1.0) - (c * 2.0);
-    const double t = (1.0 - c) / std::pow(b, threehalf);
+    const double t = (1.0 - c) / pmath::pow(b, threehalf);
     s = t + s;
   }
   return s;
@@ -37,7 +38,7 @@ void build_matrix_row(const RunState& state, const PhaseClasses& classes, int i,
     // alone in its class nobody needs the angle difference of body 1 either.
     const int from = (size == 1 && first[0] == i) ? 2 : 1;
     const double* angle = classes.angles_of(cls);
-    for (int j = from; j <= nbc; ++j) cosines[j] = std::cos(angle[j - 1] - own);
+    for (int j = from; j <= nbc; ++j) cosines[j] = pmath::cos(angle[j - 1] - own);
     for (int m = 0; m < size; ++m) {
       const int k = first[m];
       const double rho = c.rad[static_cast<std::size_t>(k)] / radius;  // radii in metres

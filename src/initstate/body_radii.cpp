@@ -1,9 +1,9 @@
 #include "initstate/body_radii.h"
 
-#include <cmath>
 #include <cstddef>
 
 #include "initstate/negative_mass_report.h"
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -28,7 +28,7 @@ RadiiResult set_body_radii(RunState& state) {
       report_negative_mass(state, static_cast<int>(b));
       return RadiiResult::negative_mass;
     }
-    bodies.radb[b] = std::pow(rad3, s.third);
+    bodies.radb[b] = pmath::pow(rad3, s.third);
     if (m >= bodies.omax) bodies.omax = m;
   }
   return RadiiResult::completed;

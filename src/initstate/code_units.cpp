@@ -1,6 +1,6 @@
 #include "initstate/code_units.h"
 
-#include <cmath>
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -11,7 +11,7 @@ void set_code_units(RunState& state) {
   state.bodies.omo[1] = state.m0 / mtot;
   // The base is formed first and its cube root taken with the power function,
   // so a negative total mass becomes a domain fault here.
-  s.lunit = std::pow((mtot * s.grav) / (s.tunit * s.tunit), s.third);
+  s.lunit = pmath::pow((mtot * s.grav) / (s.tunit * s.tunit), s.third);
   s.vunit = 1.0 / (s.lunit * s.tunit);
   s.densu = (((state.params.dens * s.lunit) * s.lunit) * s.lunit) / mtot;
 }

@@ -1,10 +1,10 @@
 #include "initstate/initial_state_file.h"
 
-#include <cmath>
 #include <cstddef>
 #include <string_view>
 
 #include "initstate/body_record_writer.h"
+#include "mathfn/program_math.h"
 #include "textio/item.h"
 #include "textio/units.h"
 
@@ -45,7 +45,7 @@ void write_trailer(const RunState& state) {
 // x = (nbtot+1)^third by the power function, rounded half away from zero by
 // truncating x +- 0.5 (so 1000^third = 9.999999999999998 gives 10).
 int ncube_of(int nbtot, double third) {
-  const double x = std::pow(static_cast<double>(nbtot) + 1.0, third);
+  const double x = pmath::pow(static_cast<double>(nbtot) + 1.0, third);
   return static_cast<int>(x >= 0.0 ? x + 0.5 : x - 0.5);
 }
 

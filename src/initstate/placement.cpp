@@ -1,7 +1,8 @@
 #include "initstate/placement.h"
 
-#include <cmath>
 #include <cstddef>
+
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -22,8 +23,8 @@ void place_bodies(RunState& state) {
     for (int j = 1; j <= state.params.nbc; ++j) {
       ++b;
       const double a = circles.phi(k, j);
-      const double sin_a = std::sin(a);
-      const double cos_a = std::cos(a);
+      const double sin_a = pmath::sin(a);
+      const double cos_a = pmath::cos(a);
       bodies.omo[b] = mass;
       bodies.pos[0][b] = cos_a * r;
       bodies.pos[1][b] = sin_a * r;

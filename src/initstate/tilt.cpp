@@ -1,7 +1,8 @@
 #include "initstate/tilt.h"
 
-#include <cmath>
 #include <cstddef>
+
+#include "mathfn/program_math.h"
 
 namespace tembrix {
 
@@ -25,8 +26,8 @@ void rotate(double& y, double& z, double c, double s) {
 void tilt_bodies(RunState& state) {
   BodyTables& bodies = state.bodies;
   const double tilt = state.params.tilt;
-  const double c = std::cos(tilt);
-  const double s = std::sin(tilt);
+  const double c = pmath::cos(tilt);
+  const double s = pmath::sin(tilt);
   const auto nbtot = static_cast<std::size_t>(state.nbtot);
   for (std::size_t b = 2; b <= nbtot; ++b) {
     rotate(bodies.pos[1][b], bodies.pos[2][b], c, s);

@@ -1,0 +1,16 @@
+// x^1.5 as x * sqrt(x), formed exactly enough to be rounded correctly, and the
+// default build's power 1.5 built on it.
+#pragma once
+
+namespace tembrix::pmath {
+
+// When x lies in the range where the fast path is safe and the exact x^1.5 is
+// not too close to a rounding boundary, stores the correctly rounded x^1.5 in
+// *out and returns true; otherwise returns false and leaves *out alone.
+bool try_pow_threehalf(double x, double* out);
+
+// The C library's pow(x, 1.5), bit for bit and with the same IEEE flags,
+// computed by the fast path wherever that path decides.
+double pow_threehalf(double x);
+
+}  // namespace tembrix::pmath
