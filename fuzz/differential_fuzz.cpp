@@ -49,6 +49,8 @@ const std::filesystem::path& scratch() {
       if (::getpid() != owner) return;  // a child leaves the directory alone
       std::error_code ignored;
       std::filesystem::remove_all(*dir, ignored);
+      std::filesystem::remove(dir->string() + ".out", ignored);
+      std::filesystem::remove(dir->string() + ".err", ignored);
     });
     return new std::filesystem::path(pattern);
   }();
@@ -276,6 +278,11 @@ const ModelFiles* current_input = nullptr;
   std::fprintf(stderr, "sizes %zu (driver) and %zu (model), first difference at byte %zu\n", got.size(),
                want.size(), at);
   std::fprintf(stderr, "driver: [%s]\nmodel:  [%s]\n", got.substr(from, 200).c_str(), want.substr(from, 200).c_str());
+  // abort() skips the exit handler that removes the scratch directory.
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch(), ignored);
+  std::filesystem::remove(scratch().string() + ".out", ignored);
+  std::filesystem::remove(scratch().string() + ".err", ignored);
   std::abort();
 }
 
