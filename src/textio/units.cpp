@@ -117,6 +117,13 @@ TextUnit& unit_for_reading(int unit) {
 
 // No file may be opened and no value computed after an arithmetic fault may
 // reach a file or the console.
+// True when a unit that is open holds the plain file described by st.
+bool connected_elsewhere(const struct stat& st) {
+  for (const auto& u : unit_table())
+    if (u->open && u->regular && u->device == st.st_dev && u->inode == st.st_ino) return true;
+  return false;
+}
+
 void refuse_after_fault() {
   if (const int flags = raised_arithmetic_faults()) fatal_arithmetic_fault(flags);
 }
@@ -148,6 +155,13 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
     o.fd = -1;
     o.failure = IoCondition::open_failed;
   }
+  // A plain file is connected to one unit at a time: a second connection would
+  // write over (or read past) what the first one still holds in its buffer.
+  if (o.fd >= 0 && S_ISREG(st.st_mode) && connected_elsewhere(st)) {
+    ::close(o.fd);
+    o.fd = -1;
+    o.failure = IoCondition::open_failed;
+  }
   if (o.fd < 0) fatal_named(IoOperation::open, name, o.failure);
   TextUnit& u = unit_entry(unit);
   u.name = std::move(name);
@@ -155,6 +169,8 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
   u.open = true;
   u.written = o.created;
   u.regular = S_ISREG(st.st_mode);
+  u.device = st.st_dev;
+  u.inode = st.st_ino;
   u.out.clear();
   u.in_pos = u.in_len = 0;
 }

@@ -2,6 +2,8 @@
 // low-level helpers the unit operations share. Used only inside textio.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -27,6 +29,8 @@ struct TextUnit {
   int fd = -1;
   bool written = false;  // the first record since the opening has been written (or the file was new)
   bool regular = false;  // a plain file, which a first record cuts; devices and pipes are not cut
+  dev_t device = 0;      // with inode, which file a plain file is, whatever name reached it
+  ino_t inode = 0;
   std::string out;       // write buffer; its capacity is kept from one opening to the next
   std::unique_ptr<char[]> in;  // read buffer, allocated at the first read
   std::size_t in_pos = 0;

@@ -1,6 +1,7 @@
 // End-to-end runs that end early: file failures, arithmetic faults and the
 // negative-mass end. Whatever was written before the end stays complete.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "e2e_support.h"
 
@@ -51,6 +52,27 @@ TEST(FailurePaths, StateFileInAMissingDirectoryFailsToOpen) {
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(contains(r.err, ": OPEN(nodir/s.dat)")) << r.err;
   EXPECT_EQ(line_count(dir.read("QxNcRMEr.dat")), 6u);
+}
+
+// The ring table stays open to the end of the run; a state file that is the
+// same file, by its name or by another link, would be written over by the ring
+// table's last buffered bytes. The second connection is refused instead.
+TEST(FailurePaths, StateFileThatIsTheOpenRingTableFailsToOpen) {
+  for (const std::string name : {"QxNcRMEr.dat", "alias.dat"}) {
+    SCOPED_TRACE(name);
+    ScratchDir dir;
+    Parameters p = three_circles();
+    p.fstate = name;
+    dir.write("Tembrix2.dat", p.text());
+    dir.write("QxNcRMEr.dat", "left from an earlier run\r\n");
+    ASSERT_EQ(::link((dir / "QxNcRMEr.dat").c_str(), (dir / "alias.dat").c_str()), 0);
+    const RunResult r = run_in(dir.path(), binary);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, ": OPEN(" + name + ")")) << r.err;
+    const std::string ring = dir.read("QxNcRMEr.dat");
+    EXPECT_EQ(line_count(ring), 6u);  // three records of two lines, nothing of a state file
+    EXPECT_TRUE(ring.starts_with("           1")) << ring;
+  }
 }
 
 TEST(FailurePaths, ZeroDensityIsAnArithmeticFaultBeforeAnyReportRecord) {
