@@ -11,3 +11,5 @@ $SUDO apt-get install -y --no-install-recommends \
 # The tests run the include-graph check, the power-of-ten table's generator,
 # the plot script and its round trips with the distribution's Python.
 $SUDO apt-get install -y --no-install-recommends python3 python3-numpy python3-matplotlib python3-h5py libhdf5-dev
+# GNU MPFR (with GMP) decides the hard cases of the correctly rounded functions.
+$SUDO apt-get install -y --no-install-recommends libmpfr-dev
