@@ -10,4 +10,4 @@ $SUDO apt-get install -y --no-install-recommends \
   cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 # The tests run the include-graph check, the power-of-ten table's generator,
 # the plot script and its round trips with the distribution's Python.
-$SUDO apt-get install -y --no-install-recommends python3 python3-numpy python3-matplotlib
+$SUDO apt-get install -y --no-install-recommends python3 python3-numpy python3-matplotlib python3-h5py libhdf5-dev

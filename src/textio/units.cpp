@@ -92,7 +92,7 @@ TextUnit& unit_for_writing(int unit) {
   TextUnit* u = find_open_unit(unit);
   if (!u) fatal_io_error(IoOperation::write, unit, IoCondition::unit_not_open);
   start_writing(*u);
-  if (u->out.capacity() < write_block + 4096) u->out.reserve(write_block + 4096);  // room for a record past the block
+  if (u->out.capacity() < write_buffer_capacity) u->out.reserve(write_buffer_capacity);
   return *u;
 }
 
@@ -115,7 +115,8 @@ TextUnit& unit_for_reading(int unit) {
   return *u;
 }
 
-// No value computed after an arithmetic fault may reach a file or the console.
+// No file may be opened and no value computed after an arithmetic fault may
+// reach a file or the console.
 void refuse_after_fault() {
   if (const int flags = raised_arithmetic_faults()) fatal_arithmetic_fault(flags);
 }
@@ -133,6 +134,9 @@ TextUnit* find_open_unit(int number) {
 using namespace units_detail;
 
 void open_unit(int unit, std::string_view name_field, OpenMode mode) {
+  // Opening may create a file, an effect like writing a record: after an
+  // arithmetic fault no file is opened, created or written.
+  refuse_after_fault();
   if (unit == console) return;  // always connected to standard output
   close_unit(unit);             // a unit opened again first lets go of its earlier file
   std::string name(trim_name(name_field));
@@ -184,8 +188,10 @@ void write_laid_out(int unit, std::string_view lines) {
     return;
   }
   TextUnit& u = unit_for_writing(unit);
-  if (u.out.size() + lines.size() > u.out.capacity()) flush(u);
-  if (lines.size() >= write_block) {  // a large block goes to the file as it is
+  // Whatever bypasses the buffer or does not fit it goes after what the buffer
+  // holds: bytes reach the file in the order they were written, whatever the sizes.
+  if (lines.size() >= write_block || u.out.size() + lines.size() > u.out.capacity()) flush(u);
+  if (lines.size() >= write_block) {  // a large block goes to the file as it is, without a copy
     if (!write_all(u.fd, lines.data(), lines.size()))
       fatal_io_error(IoOperation::write, unit, IoCondition::write_failed);
     return;

@@ -14,6 +14,8 @@ namespace tembrix::units_detail {
 // Records reach the file in blocks of this size (and at the closing), so a
 // file of hundreds of megabytes costs a few hundred system calls.
 inline constexpr std::size_t write_block = std::size_t{1} << 20;
+// The write buffer holds the block plus room for the record that crosses it.
+inline constexpr std::size_t write_buffer_capacity = write_block + 4096;
 // Reads are taken from the file in blocks of this size.
 inline constexpr std::size_t read_block = std::size_t{1} << 16;
 

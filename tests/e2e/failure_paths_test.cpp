@@ -92,6 +92,22 @@ TEST(FailurePaths, MissingRadiiFileIsCreatedEmptyAndFailsOnItsFirstRecord) {
   EXPECT_EQ(dir.read("radii.dat"), "");
 }
 
+// The mass split overflows before the radii file is read: the run ends on the
+// overflow, and neither the missing radii file nor the report file is created.
+TEST(FailurePaths, OverflowInTheMassSplitEndsTheRunBeforeTheRadiiFileIsOpened) {
+  ScratchDir dir;
+  Parameters p = three_circles();
+  p.iradf = "1";
+  p.omtot = "2.44D+34";
+  p.fcen = "-1D300";
+  dir.write("Tembrix2.dat", p.text());
+  const RunResult r = run_in(dir.path(), binary);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "\r\nrun-time error: arithmetic fault\r\n- floating-point overflow\r\n");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(dir.files(), (std::vector<std::string>{"QxStrfi1.dat", "Tembrix2.dat"}));
+}
+
 TEST(FailurePaths, ShortRadiiFileFailsAtItsEnd) {
   ScratchDir dir;
   Parameters p = three_circles();
