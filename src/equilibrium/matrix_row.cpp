@@ -1,5 +1,6 @@
 #include "equilibrium/matrix_row.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "mathfn/program_math.h"
@@ -8,16 +9,30 @@ namespace tembrix {
 
 namespace {
 
+// Bodies per batch of powers: small enough for the stack, a multiple of the
+// four lanes the power takes at once.
+constexpr int pull_batch = 64;
+
 // Sum over bodies j = from..nbc of one circle of the inward radial pull
 // t = (1 - c) / b^threehalf, c = cos(delta)*rho, b = ((rho*rho) + 1) - (c*2),
-// added in ascending j from 0.0. cosines[j] holds cos(delta) of body j.
+// added in ascending j from 0.0. cosines[j] holds cos(delta) of body j. The
+// powers of a batch are taken together; the sum still adds one term at a time.
 double circle_pull(const double* cosines, double rho, int from, int nbc, double threehalf) {
+  double c[pull_batch];
+  double b[pull_batch];
+  double power[pull_batch];
   double s = 0.0;
-  for (int j = from; j <= nbc; ++j) {
-    const double c = cosines[j] * rho;
-    const double b = ((rho * rho) + 1.0) - (c * 2.0);
-    const double t = (1.0 - c) / pmath::pow(b, threehalf);
-    s = t + s;
+  for (int j0 = from; j0 <= nbc; j0 += pull_batch) {
+    const int n = std::min(pull_batch, nbc - j0 + 1);
+    for (int k = 0; k < n; ++k) {
+      c[k] = cosines[j0 + k] * rho;
+      b[k] = ((rho * rho) + 1.0) - (c[k] * 2.0);
+    }
+    pmath::pow_n(b, threehalf, power, n);
+    for (int k = 0; k < n; ++k) {
+      const double t = (1.0 - c[k]) / power[k];
+      s = t + s;
+    }
   }
   return s;
 }

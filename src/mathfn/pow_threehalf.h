@@ -13,4 +13,8 @@ bool try_pow_threehalf(double x, double* out);
 // computed by the fast path wherever that path decides.
 double pow_threehalf(double x);
 
+// out[k] = pow_threehalf(x[k]) for k = 0..n-1 (n >= 0), four at a time where
+// the CPU has AVX2; each undecided lane goes to the C library on its own.
+void pow_threehalf_n(const double* x, double* out, int n);
+
 }  // namespace tembrix::pmath

@@ -18,4 +18,9 @@ double cos(double x);
 // a non-integer exponent, overflow when the result is too large.
 double pow(double x, double y);
 
+// out[k] = pow(x[k], y) for k = 0..n-1 (n >= 0), each bit for bit and flag for
+// flag as pow(x[k], y): the matrix asks for a circle's powers at once, so that
+// a build can compute several of them together.
+void pow_n(const double* x, double y, double* out, int n);
+
 }  // namespace tembrix::pmath

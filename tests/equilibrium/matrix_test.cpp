@@ -97,6 +97,33 @@ TEST(Matrix, ThreadedBuildMatchesSerialLoopsBitForBit) {
   }
 }
 
+// A circle's powers are taken four lanes and 64 bodies at a time: body counts
+// below, at and above both (the own circle starts at body 2, one lane later),
+// radius ratio 3 with no offsets so that body 1 sees b = 4, an exact power the
+// fast path leaves to the C library, and a coincident pair whose lanes divide
+// by zero, with the same flags as the serial loops.
+TEST(Matrix, BatchedPowersMatchSerialLoopsAcrossLaneAndBatchEdges) {
+  for (int nbc : {1, 2, 3, 4, 5, 6, 7, 8, 9, 63, 64, 65, 66, 67, 128, 129}) {
+    for (bool coincident : {false, true}) {
+      const std::vector<double> offsets = {0.0, 0.0, 0.25, 0.0};
+      const std::vector<double> radii = {1.0e11, 3.0e11, 3.7e11, coincident ? 3.0e11 : 9.1e11};
+      auto plain = laid_out(4, nbc, offsets, radii);
+      clear_arithmetic_faults();
+      build_interaction_matrix_reference(*plain);
+      const int plain_faults = test::faults();
+      auto fast = laid_out(4, nbc, offsets, radii);
+      clear_arithmetic_faults();
+      build_interaction_matrix_threads(*fast, 2);
+      EXPECT_EQ(test::faults(), plain_faults) << nbc;
+      EXPECT_EQ(plain_faults != 0, coincident) << nbc;
+      clear_arithmetic_faults();
+      for (std::size_t t = 0; t < plain->system.amat.data.size(); ++t) {
+        ASSERT_EQ(bits(fast->system.amat.data[t]), bits(plain->system.amat.data[t])) << nbc << " " << t;
+      }
+    }
+  }
+}
+
 TEST(Matrix, OneBodyPerCircleHasNoSelfPull) {
   const Layout l = layouts()[2];
   auto state = laid_out(l.ncirc, l.nbc, l.offsets, l.radii);
