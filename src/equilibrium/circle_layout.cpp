@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "mathfn/program_math.h"
-#include "textio/arith_fault.h"
 #include "textio/free_format_input.h"
 #include "textio/item.h"
 #include "textio/units.h"
@@ -111,9 +110,6 @@ void lay_out_circles(RunState& state) {
   }
 
   c.rad[1] = first_radius(state);
-  // A negative base has no real cube root: the run ends here, before the
-  // report file is touched.
-  check_arithmetic();
   open_unit(unit_report, name_of(state.frep), OpenMode::create_or_open);
   write_report_head(state);
   for (int k = 2; k <= p.ncirc; ++k) {

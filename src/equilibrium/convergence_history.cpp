@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "textio/arith_fault.h"
 #include "textio/item.h"
 #include "textio/numbered_name.h"
 #include "textio/units.h"
@@ -12,9 +11,6 @@ namespace tembrix {
 
 void flush_history(const RunState& state, int count) {
   const EquilibriumSystem& sys = state.system;
-  // After an arithmetic fault (such as 0.0/0.0 in the change measure) the run
-  // ends here, before the file is created.
-  check_arithmetic();
   const auto name = numbered_name(sys.ifile);  // a 4-character field, trimmed on opening
   open_unit(unit_history, std::string_view(name.data(), name.size()), OpenMode::create_or_open);
   const std::int64_t first = static_cast<std::int64_t>(sys.ifile - 1) * sys.nhist;

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "textio/arith_fault.h"
 #include "textio/item.h"
 #include "textio/units.h"
 
@@ -23,7 +22,6 @@ void write_ring_table(RunState& state) {
     state.mtot = (c.cmass[kk] * bodies) + state.mtot;
   }
 
-  check_arithmetic();  // a faulted mass never gets as far as creating the file
   open_unit(unit_ring_table, std::string_view(state.fring.data(), state.fring.size()), OpenMode::create_or_open);
   for (int k = 1; k <= p.ncirc; ++k) {
     const auto kk = static_cast<std::size_t>(k);

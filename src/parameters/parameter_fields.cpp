@@ -1,5 +1,7 @@
 #include "parameters/parameter_fields.h"
 
+#include <algorithm>
+
 #include "textio/free_format_numbers.h"
 
 namespace tembrix {
@@ -8,15 +10,18 @@ namespace {
 
 constexpr char end_of_file_code = 26;  // a code 26 inside a numeric field ends the file
 
-// The characters of a numeric field that form its number: blanks and tabs are
-// dropped wherever they stand, a comma or a code 0 ends the text.
+// The characters of a numeric field that form its number. The field is taken
+// first: blanks and tabs are dropped wherever they stand, a comma ends it, a
+// code 26 before that ends the file (even after a code 0). Only then is the
+// text cut at its first code 0.
 FieldValue<std::string> number_text(std::string_view field) {
   FieldValue<std::string> text{FieldStatus::ok, {}};
   for (char c : field) {
-    if (c == ',' || c == '\0') break;
+    if (c == ',') break;
     if (c == end_of_file_code) return {FieldStatus::end_of_file, {}};
     if (c != ' ' && c != '\t') text.value += c;
   }
+  text.value.resize(std::min(text.value.find('\0'), text.value.size()));
   return text;
 }
 
@@ -35,7 +40,7 @@ std::string field_text(std::string_view record, std::size_t width) {
 FieldValue<std::int32_t> integer_field(std::string_view field) {
   const auto text = number_text(field);
   if (text.status != FieldStatus::ok) return {text.status, 0};
-  const auto value = integer_from_text(text.value);
+  const auto value = integer_from_field_text(text.value);
   if (!value) return {FieldStatus::invalid, 0};
   return {FieldStatus::ok, *value};
 }

@@ -33,8 +33,9 @@ struct FieldValue {
 // filled up with blanks.
 std::string field_text(std::string_view record, std::size_t width);
 
-// An integer field: blanks and tabs dropped, a comma or a code 0 ends the text,
-// a code 26 ends the file; then the integer syntax (sign, digits or base#digits).
+// An integer field: blanks and tabs dropped, a comma ends it and a code 26
+// before the comma ends the file; the text is then cut at its first code 0 and
+// read by the integer syntax (sign, digits or base#digits as a 32-bit pattern).
 FieldValue<std::int32_t> integer_field(std::string_view field);
 
 // A real field: collected as an integer field, then a real with 5 implied

@@ -1,6 +1,7 @@
-// The arithmetic-fault check: a raised fault flag ends the run. Every phase
-// checks before it writes a record (and the unit layer checks again before
-// every write), so no value computed after a fault can reach a file.
+// The arithmetic-fault check: a raised fault flag ends the run. The driver
+// checks after every phase, and the unit layer checks before it opens a file
+// or writes a record, so no file is touched after a fault and no value
+// computed after one can reach a file.
 #pragma once
 
 #include "textio/fault_flags.h"

@@ -34,11 +34,17 @@ std::optional<std::int32_t> decimal_integer(std::string_view digits, bool negati
   return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-// base#digits: the digits form a pattern of at most 32 bits, read as a signed
-// 32-bit integer, so 16#FFFFFFFF is -1; a sign in front negates the pattern.
-std::optional<std::int32_t> radix_integer(std::string_view base_text, std::string_view digits,
-                                          bool negative) {
-  unsigned base = 16;  // an empty base means hexadecimal
+// How the value of base#digits is bounded.
+enum class RadixValue {
+  bit_pattern,  // the digits form a pattern of at most 32 bits, read as a signed integer
+  in_range,     // the signed value itself must lie in the 32-bit range
+};
+
+// base#digits: an empty base means 16, empty digits read as 0 (as a sign alone
+// does); a second '#', a base outside 2..36 or a digit not below the base is invalid.
+std::optional<std::int32_t> radix_integer(std::string_view base_text, std::string_view digits, bool negative,
+                                          RadixValue rule) {
+  unsigned base = 16;
   if (!base_text.empty()) {
     base = 0;
     for (char c : base_text) {
@@ -47,17 +53,32 @@ std::optional<std::int32_t> radix_integer(std::string_view base_text, std::strin
       if (base > 36) return std::nullopt;
     }
   }
-  if (base < 2 || digits.empty()) return std::nullopt;
-  std::uint64_t pattern = 0;
+  if (base < 2) return std::nullopt;
+  const std::uint64_t limit = rule == RadixValue::bit_pattern ? 0xFFFFFFFFULL
+                              : negative                      ? 0x80000000ULL
+                                                              : 0x7FFFFFFFULL;
+  std::uint64_t magnitude = 0;
   for (char c : digits) {
     const unsigned d = digit_value(c);  // a second '#' is no digit
     if (d >= base) return std::nullopt;
-    pattern = pattern * base + d;
-    if (pattern > 0xFFFFFFFFULL) return std::nullopt;
+    magnitude = magnitude * base + d;
+    if (magnitude > limit) return std::nullopt;  // checked per digit, so no overflow
   }
-  std::uint32_t bits = static_cast<std::uint32_t>(pattern);
+  std::uint32_t bits = static_cast<std::uint32_t>(magnitude);
   if (negative) bits = 0U - bits;  // modular, so -16#80000000 stays -2147483648
   return static_cast<std::int32_t>(bits);
+}
+
+// Optional sign, then decimal digits or base#digits.
+std::optional<std::int32_t> integer_with_rule(std::string_view text, RadixValue rule) {
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  const std::size_t hash = text.find('#');
+  if (hash == std::string_view::npos) return decimal_integer(text, negative);
+  return radix_integer(text.substr(0, hash), text.substr(hash + 1), negative, rule);
 }
 
 // A real text split into its parts; the mantissa keeps its point.
@@ -154,14 +175,11 @@ std::optional<double> nearest_double(const DecimalText& d, int implied_decimals)
 }  // namespace
 
 std::optional<std::int32_t> integer_from_text(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-    negative = text[0] == '-';
-    text.remove_prefix(1);
-  }
-  const std::size_t hash = text.find('#');
-  if (hash == std::string_view::npos) return decimal_integer(text, negative);
-  return radix_integer(text.substr(0, hash), text.substr(hash + 1), negative);
+  return integer_with_rule(text, RadixValue::in_range);
+}
+
+std::optional<std::int32_t> integer_from_field_text(std::string_view text) {
+  return integer_with_rule(text, RadixValue::bit_pattern);
 }
 
 std::optional<double> real_from_text(std::string_view text) {

@@ -13,10 +13,17 @@ namespace tembrix {
 // Longest value text a free-format read accepts.
 inline constexpr std::size_t max_value_text = 519;
 
-// Integer text: optional sign, then decimal digits in the 32-bit range, or
-// base#digits (base 2..36, empty base = 16) whose 32-bit pattern is the value
-// (16#FFFFFFFF is -1). Empty text and a sign alone read as 0.
+// Free-format integer text: optional sign, then decimal digits or base#digits
+// (base 2..36, empty base = 16, digits 0-9 and letters of either case, empty
+// digits = 0); the value must lie in the 32-bit range either way, so
+// 16#FFFFFFFF is out of range and -16#80000000 is -2147483648. Empty text and
+// a sign alone read as 0.
 std::optional<std::int32_t> integer_from_text(std::string_view text);
+
+// Integer text of a fixed-column field (blanks already dropped): as above,
+// except that base#digits may fill 32 bits and their pattern is the value
+// (16#FFFFFFFF is -1, 16#80000000 is -2147483648).
+std::optional<std::int32_t> integer_from_field_text(std::string_view text);
 
 // Free-format real text: optional sign, digits with at most one point (at
 // least one digit), optional exponent (E, e, D or d with optional sign and

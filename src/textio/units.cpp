@@ -92,7 +92,7 @@ TextUnit& unit_for_writing(int unit) {
   TextUnit* u = find_open_unit(unit);
   if (!u) fatal_io_error(IoOperation::write, unit, IoCondition::unit_not_open);
   start_writing(*u);
-  if (u->out.capacity() < write_block + 4096) u->out.reserve(write_block + 4096);  // room for a record past the block
+  if (u->out.capacity() < write_buffer_capacity) u->out.reserve(write_buffer_capacity);
   return *u;
 }
 
@@ -115,7 +115,15 @@ TextUnit& unit_for_reading(int unit) {
   return *u;
 }
 
-// No value computed after an arithmetic fault may reach a file or the console.
+// No file may be opened and no value computed after an arithmetic fault may
+// reach a file or the console.
+// True when a unit that is open holds the plain file described by st.
+bool connected_elsewhere(const struct stat& st) {
+  for (const auto& u : unit_table())
+    if (u->open && u->regular && u->device == st.st_dev && u->inode == st.st_ino) return true;
+  return false;
+}
+
 void refuse_after_fault() {
   if (const int flags = raised_arithmetic_faults()) fatal_arithmetic_fault(flags);
 }
@@ -133,6 +141,9 @@ TextUnit* find_open_unit(int number) {
 using namespace units_detail;
 
 void open_unit(int unit, std::string_view name_field, OpenMode mode) {
+  // Opening may create a file, an effect like writing a record: after an
+  // arithmetic fault no file is opened, created or written.
+  refuse_after_fault();
   if (unit == console) return;  // always connected to standard output
   close_unit(unit);             // a unit opened again first lets go of its earlier file
   std::string name(trim_name(name_field));
@@ -144,6 +155,13 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
     o.fd = -1;
     o.failure = IoCondition::open_failed;
   }
+  // A plain file is connected to one unit at a time: a second connection would
+  // write over (or read past) what the first one still holds in its buffer.
+  if (o.fd >= 0 && S_ISREG(st.st_mode) && connected_elsewhere(st)) {
+    ::close(o.fd);
+    o.fd = -1;
+    o.failure = IoCondition::open_failed;
+  }
   if (o.fd < 0) fatal_named(IoOperation::open, name, o.failure);
   TextUnit& u = unit_entry(unit);
   u.name = std::move(name);
@@ -151,6 +169,8 @@ void open_unit(int unit, std::string_view name_field, OpenMode mode) {
   u.open = true;
   u.written = o.created;
   u.regular = S_ISREG(st.st_mode);
+  u.device = st.st_dev;
+  u.inode = st.st_ino;
   u.out.clear();
   u.in_pos = u.in_len = 0;
 }
@@ -184,8 +204,10 @@ void write_laid_out(int unit, std::string_view lines) {
     return;
   }
   TextUnit& u = unit_for_writing(unit);
-  if (u.out.size() + lines.size() > u.out.capacity()) flush(u);
-  if (lines.size() >= write_block) {  // a large block goes to the file as it is
+  // Whatever bypasses the buffer or does not fit it goes after what the buffer
+  // holds: bytes reach the file in the order they were written, whatever the sizes.
+  if (lines.size() >= write_block || u.out.size() + lines.size() > u.out.capacity()) flush(u);
+  if (lines.size() >= write_block) {  // a large block goes to the file as it is, without a copy
     if (!write_all(u.fd, lines.data(), lines.size()))
       fatal_io_error(IoOperation::write, unit, IoCondition::write_failed);
     return;

@@ -40,6 +40,7 @@ void set_command_line(int argc, char** argv);
 
 // Connects unit to the file named by the fixed-width field name (trimmed at the
 // first code 0 and of blanks; a blank name is taken from the command line or the console).
+// A raised arithmetic fault ends the run first, before any file is touched.
 void open_unit(int unit, std::string_view name_field, OpenMode mode);
 
 // Writes one free-format record to an open unit or to the console.

@@ -2,6 +2,8 @@
 // low-level helpers the unit operations share. Used only inside textio.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -14,6 +16,8 @@ namespace tembrix::units_detail {
 // Records reach the file in blocks of this size (and at the closing), so a
 // file of hundreds of megabytes costs a few hundred system calls.
 inline constexpr std::size_t write_block = std::size_t{1} << 20;
+// The write buffer holds the block plus room for the record that crosses it.
+inline constexpr std::size_t write_buffer_capacity = write_block + 4096;
 // Reads are taken from the file in blocks of this size.
 inline constexpr std::size_t read_block = std::size_t{1} << 16;
 
@@ -25,6 +29,8 @@ struct TextUnit {
   int fd = -1;
   bool written = false;  // the first record since the opening has been written (or the file was new)
   bool regular = false;  // a plain file, which a first record cuts; devices and pipes are not cut
+  dev_t device = 0;      // with inode, which file a plain file is, whatever name reached it
+  ino_t inode = 0;
   std::string out;       // write buffer; its capacity is kept from one opening to the next
   std::unique_ptr<char[]> in;  // read buffer, allocated at the first read
   std::size_t in_pos = 0;

@@ -1,6 +1,7 @@
 // End-to-end runs that end early: file failures, arithmetic faults and the
 // negative-mass end. Whatever was written before the end stays complete.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "e2e_support.h"
 
@@ -53,6 +54,27 @@ TEST(FailurePaths, StateFileInAMissingDirectoryFailsToOpen) {
   EXPECT_EQ(line_count(dir.read("QxNcRMEr.dat")), 6u);
 }
 
+// The ring table stays open to the end of the run; a state file that is the
+// same file, by its name or by another link, would be written over by the ring
+// table's last buffered bytes. The second connection is refused instead.
+TEST(FailurePaths, StateFileThatIsTheOpenRingTableFailsToOpen) {
+  for (const std::string name : {"QxNcRMEr.dat", "alias.dat"}) {
+    SCOPED_TRACE(name);
+    ScratchDir dir;
+    Parameters p = three_circles();
+    p.fstate = name;
+    dir.write("Tembrix2.dat", p.text());
+    dir.write("QxNcRMEr.dat", "left from an earlier run\r\n");
+    ASSERT_EQ(::link((dir / "QxNcRMEr.dat").c_str(), (dir / "alias.dat").c_str()), 0);
+    const RunResult r = run_in(dir.path(), binary);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, ": OPEN(" + name + ")")) << r.err;
+    const std::string ring = dir.read("QxNcRMEr.dat");
+    EXPECT_EQ(line_count(ring), 6u);  // three records of two lines, nothing of a state file
+    EXPECT_TRUE(ring.starts_with("           1")) << ring;
+  }
+}
+
 TEST(FailurePaths, ZeroDensityIsAnArithmeticFaultBeforeAnyReportRecord) {
   ScratchDir dir;
   Parameters p = three_circles();
@@ -90,6 +112,22 @@ TEST(FailurePaths, MissingRadiiFileIsCreatedEmptyAndFailsOnItsFirstRecord) {
   EXPECT_TRUE(contains(r.err, ": READ(radii.dat)")) << r.err;
   EXPECT_TRUE(dir.exists("radii.dat"));
   EXPECT_EQ(dir.read("radii.dat"), "");
+}
+
+// The mass split overflows before the radii file is read: the run ends on the
+// overflow, and neither the missing radii file nor the report file is created.
+TEST(FailurePaths, OverflowInTheMassSplitEndsTheRunBeforeTheRadiiFileIsOpened) {
+  ScratchDir dir;
+  Parameters p = three_circles();
+  p.iradf = "1";
+  p.omtot = "2.44D+34";
+  p.fcen = "-1D300";
+  dir.write("Tembrix2.dat", p.text());
+  const RunResult r = run_in(dir.path(), binary);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "\r\nrun-time error: arithmetic fault\r\n- floating-point overflow\r\n");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(dir.files(), (std::vector<std::string>{"QxStrfi1.dat", "Tembrix2.dat"}));
 }
 
 TEST(FailurePaths, ShortRadiiFileFailsAtItsEnd) {

@@ -17,6 +17,7 @@
 #include "textio/item.h"
 #include "textio/record_layout.h"
 #include "textio/units.h"
+#include "textio/units_state.h"
 
 namespace tembrix::test {
 namespace {
@@ -95,17 +96,25 @@ TEST(BodyRecordText, MatchesTheRecordLayoutForRandomRecords) {
   }
 }
 
-// Body counts around the block size, each written with 1 and 2 worker
-// threads and without any: the file is the same sequence of records.
+// Body counts around the block size, around the unit's write block and past
+// the ring of four slots that two workers share, each written after a buffered
+// header record with 1, 2 and 3 worker threads and without any: the file is
+// the header and the same sequence of records.
 TEST(BodyRecordWriter, FileIsTheSameForEveryThreadCountAndBlockSplit) {
   InScratchDir scratch;
-  const BodyTables t = random_bodies(3 * bodies_per_block + 5, 7);
+  const std::size_t write_block_bodies = units_detail::write_block / body_record_bytes;
+  const BodyTables t = random_bodies(4 * bodies_per_block + 1, 7);
   clear_arithmetic_faults();  // screening random bit patterns for NaNs raises the invalid flag
-  for (std::size_t count : {std::size_t{1}, bodies_per_block - 1, bodies_per_block,
-                            bodies_per_block + 1, 3 * bodies_per_block + 5}) {
-    const std::string want = laid_out(t, 1, count);
+  const Item header[] = {real_item(0.0), real_item(0.5), int_item(3)};
+  std::string header_text;
+  lay_out_record(header, header_text);
+  for (std::size_t count : {std::size_t{1}, write_block_bodies, write_block_bodies + 1, bodies_per_block - 1,
+                            bodies_per_block, bodies_per_block + 1, 3 * bodies_per_block + 5,
+                            4 * bodies_per_block + 1}) {
+    const std::string want = header_text + laid_out(t, 1, count);
     for (unsigned threads : {1u, 2u, 3u}) {
       open_unit(unit_state, "records.dat ", OpenMode::create_or_open);
+      write_record(unit_state, header);
       write_body_records(t, 1, count, unit_state, threads);
       close_unit(unit_state);
       ASSERT_EQ(scratch.dir().read("records.dat"), want) << count << " bodies, " << threads << " threads";

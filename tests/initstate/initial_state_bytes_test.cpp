@@ -14,6 +14,7 @@
 #include "initstate/body_radii.h"
 #include "initstate/code_units.h"
 #include "initstate/initial_state_file.h"
+#include "initial_state_model.h"
 #include "initstate/placement.h"
 #include "initstate/tilt.h"
 #include "mathfn/program_math.h"
@@ -23,90 +24,38 @@
 namespace tembrix::test {
 namespace {
 
-using Vec = std::vector<double>;
+using ModelBodies = InitialStateModel;
 
-// Every per-body table separately, indexed 1..nbtot.
-struct ModelBodies {
-  Vec omo, xpl, ypl, zpl, vxpl, vypl, vzpl, radb, zs;
-  std::vector<Vec> rtil, vtil, pos, vel, zv1, zv2;  // [b][c], c = 1..3
-  double rcm[4] = {}, pmom[4] = {}, angm[4] = {}, omax = 0.0;
-  double lunit = 0.0, vunit = 0.0, densu = 0.0, mtot = 0.0;
-};
-
+// The plain model's input for a hand-built case: the same tables make_state fills.
 ModelBodies model(const SmallCase& c) {
-  const double pi = 3.141592653589793, third = 1.0 / 3.0, grav = 6.67259e-11;
-  const double tunit = test_tunit, omegau = test_omegau, dphi = (pi * 2.0) / c.nbc;
-  const int nbtot = c.ncirc * c.nbc + 1;
-  ModelBodies m;
-  const auto n = static_cast<std::size_t>(nbtot) + 1;
-  for (Vec* t : {&m.omo, &m.xpl, &m.ypl, &m.zpl, &m.vxpl, &m.vypl, &m.vzpl, &m.radb, &m.zs}) t->assign(n, 0.0);
-  for (auto* t : {&m.rtil, &m.vtil, &m.pos, &m.vel, &m.zv1, &m.zv2}) t->assign(n, Vec(4, 0.0));
-  double mtot = c.m0;
-  for (int k = 1; k <= c.ncirc; ++k) mtot = (c.cmass[k - 1] * c.nbc) + mtot;
-  m.mtot = mtot;
-  // Code units and placement.
-  m.omo[1] = c.m0 / mtot;
-  m.lunit = tembrix::pmath::pow((mtot * grav) / (tunit * tunit), third);
-  m.vunit = 1.0 / (m.lunit * tunit);
-  m.densu = (((c.dens * m.lunit) * m.lunit) * m.lunit) / mtot;
-  int b = 1;
+  InitialStateInput in;
+  in.ncirc = c.ncirc;
+  in.nbc = c.nbc;
+  in.tilt = c.tilt;
+  in.dens = c.dens;
+  in.m0 = c.m0;
+  in.mtot = c.m0;
+  for (int k = 1; k <= c.ncirc; ++k) in.mtot = (c.cmass[k - 1] * c.nbc) + in.mtot;
+  in.tunit = test_tunit;
+  in.omegau = test_omegau;
+  in.runit = c.rad[0];
+  in.cmass.assign(static_cast<std::size_t>(c.ncirc) + 1, 0.0);
+  in.rrel.assign(static_cast<std::size_t>(c.ncirc) + 1, 0.0);
+  in.phi.assign(static_cast<std::size_t>(c.ncirc) + 1, std::vector<double>(static_cast<std::size_t>(c.nbc) + 1, 0.0));
+  const double dphi = (3.141592653589793 * 2.0) / c.nbc;
   for (int k = 1; k <= c.ncirc; ++k) {
-    const double rrel = ((c.rad[k - 1] / c.rad[0]) * c.rad[0]) / m.lunit;
-    for (int j = 1; j <= c.nbc; ++j) {
-      const double a = c.offset[k - 1] + (j - 1) * dphi;
-      ++b;
-      m.omo[b] = c.cmass[k - 1] / mtot;
-      m.xpl[b] = tembrix::pmath::cos(a) * rrel;
-      m.ypl[b] = tembrix::pmath::sin(a) * rrel;
-      m.zpl[b] = 0.0;
-      m.vxpl[b] = -((tembrix::pmath::sin(a) * rrel) * omegau);
-      m.vypl[b] = (tembrix::pmath::cos(a) * rrel) * omegau;
-      m.vzpl[b] = 0.0;
-    }
+    in.cmass[k] = c.cmass[k - 1];
+    in.rrel[k] = c.rad[k - 1] / c.rad[0];
+    for (int j = 1; j <= c.nbc; ++j) in.phi[k][j] = c.offset[k - 1] + (j - 1) * dphi;
   }
-  // Tilt.
-  for (b = 2; b <= nbtot; ++b) {
-    m.rtil[b][1] = m.xpl[b];
-    m.rtil[b][2] = tembrix::pmath::cos(c.tilt) * m.ypl[b] - tembrix::pmath::sin(c.tilt) * m.zpl[b];
-    m.rtil[b][3] = tembrix::pmath::sin(c.tilt) * m.ypl[b] + tembrix::pmath::cos(c.tilt) * m.zpl[b];
-    m.vtil[b][1] = m.vxpl[b];
-    m.vtil[b][2] = tembrix::pmath::cos(c.tilt) * m.vypl[b] - tembrix::pmath::sin(c.tilt) * m.vzpl[b];
-    m.vtil[b][3] = tembrix::pmath::sin(c.tilt) * m.vypl[b] + tembrix::pmath::cos(c.tilt) * m.vzpl[b];
-  }
-  // Barycentre, bodies in order, components inside.
-  for (b = 1; b <= nbtot; ++b) {
-    if (m.omo[b] == 0.0) continue;
-    for (int cc = 1; cc <= 3; ++cc) {
-      m.rcm[cc] = m.rtil[b][cc] * m.omo[b] + m.rcm[cc];
-      m.pmom[cc] = m.pmom[cc] + m.vtil[b][cc] * m.omo[b];
-    }
-  }
-  for (b = 1; b <= nbtot; ++b) {
-    if (m.omo[b] == 0.0) continue;
-    for (int cc = 1; cc <= 3; ++cc) {
-      m.pos[b][cc] = m.rtil[b][cc] - m.rcm[cc];
-      m.vel[b][cc] = m.vtil[b][cc] - m.pmom[cc];
-    }
-    const double w = m.omo[b], x = m.pos[b][1], y = m.pos[b][2], z = m.pos[b][3];
-    const double vx = m.vel[b][1], vy = m.vel[b][2], vz = m.vel[b][3];
-    m.angm[1] = (m.angm[1] - (vy * z) * w) + (vz * y) * w;
-    m.angm[2] = ((vx * z) * w + m.angm[2]) - (x * vz) * w;
-    m.angm[3] = ((x * vy) * w + m.angm[3]) - (vx * y) * w;
-  }
-  for (int cc = 1; cc <= 3; ++cc) m.pmom[cc] = 0.0;
-  // Radii.
-  for (b = 1; b <= nbtot; ++b) {
-    for (int cc = 1; cc <= 3; ++cc) m.pmom[cc] = m.pmom[cc] + m.vel[b][cc] * m.omo[b];
-    const double rad3 = (m.omo[b] * 3.0) / ((pi * m.densu) * 4.0);
-    m.radb[b] = tembrix::pmath::pow(rad3, third);
-    if (m.omo[b] >= m.omax) m.omax = m.omo[b];
-  }
-  return m;
+  return model_initial_state(in);
 }
 
 // The expected file: header, five lines per body, trailer.
 std::string expected_file(const SmallCase& c, const ModelBodies& m, int ncube) {
   const int nbtot = c.ncirc * c.nbc + 1;
+  double mtot = c.m0;
+  for (int k = 1; k <= c.ncirc; ++k) mtot = (c.cmass[k - 1] * c.nbc) + mtot;
   std::string s;
   s += line({R(0.0), R(m.omax), R(0.0)});
   s += line({R(0.0), R(m.pmom[1]), R(m.pmom[2])});
@@ -123,7 +72,7 @@ std::string expected_file(const SmallCase& c, const ModelBodies& m, int ncube) {
     s += line({R(m.zv1[b][3]), R(m.zv2[b][1]), R(m.zv2[b][2])});
     s += line({R(m.zv2[b][3]), R(m.radb[b]), R(m.zs[b])});
   }
-  s += line({I(c.itag), I(nbtot), R(m.mtot), R(m.lunit)});
+  s += line({I(c.itag), I(nbtot), R(mtot), R(m.lunit)});
   s += line({R(m.vunit), I(0), I(0), I(0), I(0)});
   s += line({I(0), I(0), I(0), I(0), I(0), I(0)});
   return s;
@@ -175,6 +124,7 @@ TEST_P(InitialStateBytes, FileMatchesTheModelByteForByte) {
   ASSERT_EQ(set_body_radii(*state), RadiiResult::completed);
   write_initial_state(*state);
   const ModelBodies m = model(t.c);
+  ASSERT_EQ(m.negative_body, 0);
   expect_same_bits(*state, m);
   const std::string got = scratch_.dir().read("state.dat");
   const std::string want = expected_file(t.c, m, t.ncube);

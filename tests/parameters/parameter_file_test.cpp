@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -49,6 +50,11 @@ TEST(ParameterFields, IntegerFieldRules) {
       {"16#1F", FieldStatus::ok, 31},
       {"#ff", FieldStatus::ok, 255},
       {"16#FFFFFFFF", FieldStatus::ok, -1},
+      {"16#80000000", FieldStatus::ok, INT32_MIN},
+      // Empty radix digits are not invalid: they read as 0, as a sign alone does.
+      {"16#", FieldStatus::ok, 0},
+      {"8#", FieldStatus::ok, 0},
+      {"#", FieldStatus::ok, 0},
       {"37#1", FieldStatus::invalid, 0},
       {"2#102", FieldStatus::invalid, 0},
       {"16#1#1", FieldStatus::invalid, 0},
@@ -60,6 +66,9 @@ TEST(ParameterFields, IntegerFieldRules) {
       {"\0"s "x", FieldStatus::ok, 0},
       {"1\x1a", FieldStatus::end_of_file, 0},
       {"\x1a" "1", FieldStatus::end_of_file, 0},
+      // The field is taken whole before its text is cut at a code 0, so a code 26 after it still ends the file.
+      {"4\0"s "\x1a", FieldStatus::end_of_file, 0},
+      {"4\0"s ",\x1a", FieldStatus::ok, 4},  // ... unless a comma ends the field first
   };
   for (const auto& c : cases) {
     const auto got = integer_field(c.field);
@@ -105,6 +114,7 @@ TEST(ParameterFields, RealFieldRules) {
       {"E5", FieldStatus::invalid, 0.0},
       {"1.5E2.0", FieldStatus::invalid, 0.0},
       {"1.5\x1a", FieldStatus::end_of_file, 0.0},
+      {"1.5\0"s "9\x1a", FieldStatus::end_of_file, 0.0},  // a code 26 after a code 0 still ends the file
   };
   clear_arithmetic_faults();
   for (const auto& c : cases) {
@@ -243,12 +253,22 @@ TEST_F(ParameterFile, CompleteFileReadsEveryFieldAndIsClosed) {
   }
 }
 
+// The file may be read but not written by anyone. The reading runs in a child
+// that drops to an ordinary user when started by the superuser, whom
+// permissions do not bind; its status says whether every field was read.
 TEST_F(ParameterFile, ReadOnlyFileIsReadNormally) {
   dir_.write("Tembrix2.dat", parameter_file(good_fields));
   std::filesystem::permissions(dir_.path() / "Tembrix2.dat", std::filesystem::perms::owner_read |
-                                                                  std::filesystem::perms::group_read);
-  EXPECT_TRUE(read_parameters(*state_));
-  expect_same(state_->params, good_parameters());
+                                                                  std::filesystem::perms::group_read |
+                                                                  std::filesystem::perms::others_read);
+  ::chmod(dir_.path().c_str(), 0755);
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(92);
+        const bool ok = read_parameters(*state_);
+        std::_Exit(ok && state_->params.itag == good_parameters().itag ? 0 : 93);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ParameterFile, ShortRecordsReadAsBlankFields) {
@@ -277,6 +297,11 @@ TEST_F(ParameterFile, FailureStopsAtItsRecordAndLeavesTheFileOpen) {
          f[1] = "1\x1a";
          return parameter_file(f);
        }(), 1},
+      {"code 26 after a code 0 in record 3", [] {
+         auto f = good_fields;
+         f[2] = "1.0\0"s "\x1a";
+         return parameter_file(f);
+       }(), 2},
       {"decimal point in an integer, record 12", [] {
          auto f = good_fields;
          f[11] = "2.0";

@@ -31,6 +31,7 @@ struct IntegerCase {
   std::optional<std::int32_t> expected;
 };
 
+// Rows where the free-format value and the parameter file's I field agree.
 TEST(IntegerFromText, SyntaxAndRange) {
   const IntegerCase cases[] = {
       {"0", 0},
@@ -51,7 +52,6 @@ TEST(IntegerFromText, SyntaxAndRange) {
       {"--1", std::nullopt},
       {"1 2", std::nullopt},
       {"12a", std::nullopt},
-      // base#digits: the digits' 32-bit pattern is the value.
       {"16#1F", 31},
       {"16#1f", 31},
       {"#ff", 255},
@@ -60,25 +60,47 @@ TEST(IntegerFromText, SyntaxAndRange) {
       {"36#Zz", 35 * 36 + 35},
       {"0016#F", 15},
       {"-16#1F", -31},
-      {"16#FFFFFFFF", -1},
-      {"16#80000000", INT32_MIN},
-      {"-16#80000000", INT32_MIN},
+      {"-16#80000000", INT32_MIN},  // in range as a value, and the negated pattern too
       {"16#7FFFFFFF", 2147483647},
-      {"2#11111111111111111111111111111111", -1},
       {"16#100000000", std::nullopt},
       {"37#1", std::nullopt},
       {"1#1", std::nullopt},
       {"0#1", std::nullopt},
       {"2#2", std::nullopt},
       {"16#G", std::nullopt},
-      {"16#", std::nullopt},
-      {"#", std::nullopt},
+      // Empty digits are not among what makes the radix form invalid: they read as 0, as a sign alone does.
+      {"16#", 0},
+      {"8#", 0},
+      {"#", 0},
+      {"-#", 0},
+      {"37#", std::nullopt},  // the base is still checked
       {"16#1#2", std::nullopt},
       {"1A#1", std::nullopt},
       {"16#+1", std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(integer_from_text(c.text), c.expected) << '"' << c.text << '"';
+    EXPECT_EQ(integer_from_field_text(c.text), c.expected) << '"' << c.text << '"';
+  }
+}
+
+// Radix texts beyond the 32-bit range: a parameter-file I field reads the
+// 32-bit pattern of the digits; a free-format value must lie in the range
+// like every integer there, since no pattern rule is given for it.
+TEST(IntegerFromText, RadixBeyondTheRangeIsAPatternOnlyInParameterFields) {
+  const struct {
+    const char* text;
+    std::optional<std::int32_t> free_format, parameter_field;
+  } cases[] = {
+      {"16#FFFFFFFF", std::nullopt, -1},
+      {"16#80000000", std::nullopt, INT32_MIN},
+      {"-16#80000001", std::nullopt, INT32_MAX},
+      {"-16#FFFFFFFF", std::nullopt, 1},
+      {"2#11111111111111111111111111111111", std::nullopt, -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(integer_from_text(c.text), c.free_format) << '"' << c.text << '"';
+    EXPECT_EQ(integer_from_field_text(c.text), c.parameter_field) << '"' << c.text << '"';
   }
 }
 
@@ -106,11 +128,19 @@ TEST(IntegerFromText, RandomSweepAgainstWideArithmetic) {
     } else {
       ASSERT_EQ(got, std::nullopt) << v;
     }
-    // Radix texts of every base: the pattern read back.
+    // Radix texts of every base, either sign: a parameter field reads the
+    // (negated) pattern back, a free-format value only what lies in the range.
     const auto pattern = static_cast<std::uint32_t>(rng());
     const unsigned base = 2 + static_cast<unsigned>(rng() % 35);
-    const std::string text = std::to_string(base) + "#" + in_base(pattern, base, rng);
-    ASSERT_EQ(integer_from_text(text), static_cast<std::int32_t>(pattern)) << text;
+    const bool negative = rng() % 2;
+    const std::string text = (negative ? "-" : "") + std::to_string(base) + "#" + in_base(pattern, base, rng);
+    ASSERT_EQ(integer_from_field_text(text), static_cast<std::int32_t>(negative ? 0U - pattern : pattern)) << text;
+    const std::int64_t value = negative ? -static_cast<std::int64_t>(pattern) : pattern;
+    if (value >= INT32_MIN && value <= INT32_MAX) {
+      ASSERT_EQ(integer_from_text(text), static_cast<std::int32_t>(value)) << text;
+    } else {
+      ASSERT_EQ(integer_from_text(text), std::nullopt) << text;
+    }
   }
 }
 
@@ -254,6 +284,8 @@ struct ReadCase {
 
 class FreeFormatRead : public ::testing::Test {
  protected:
+  // Opening a unit checks the fault flags, which earlier tests of this program may have left raised.
+  void SetUp() override { clear_arithmetic_faults(); }
   // Writes text as the file and connects the unit to it.
   void open_with(const std::string& text) {
     dir_.write("in.dat", text);
@@ -294,6 +326,9 @@ TEST_F(FreeFormatRead, SeparatorsNullsRepeatsSlashAndRecords) {
       {"exponent without letter", "1 1.5-3\n", {{1, 0.0015}}},
       {"underflow", "1 1E-999\n", {{1, 0.0}}},
       {"radix integer", "16#1F 1\n", {{31, 1.0}}},
+      // Empty radix digits read as 0; the lowest integer in radix form is in range.
+      {"radix integer without digits", "16# 1\n# 2\n", {{0, 1.0}, {0, 2.0}}},
+      {"lowest radix integer", "-16#80000000 1\n", {{INT32_MIN, 1.0}}},
       {"CR LF", "1 2.5\r\n3 3.5\r\n", {{1, 2.5}, {3, 3.5}}},
       {"CR LF between values", "1\r\n2.5\r\n", {{1, 2.5}}},
       {"no line feed at the end", "1 2.5\n3 3.5", {{1, 2.5}, {3, 3.5}}},
@@ -345,6 +380,9 @@ TEST_F(FreeFormatRead, FaultsEndTheRunWithAReadDiagnostic) {
       {"fewer records than reads", "1 1.0\n", 2, "F0007"},
       {"integer with a point", "1.0 2.5\n", 1, "F0008"},
       {"integer out of range", "2147483648 1\n", 1, "F0008"},
+      // No 32-bit pattern rule holds here: a radix value outside the range is a fault too.
+      {"radix integer of 32 bits", "16#FFFFFFFF 1\n", 1, "F0008"},
+      {"radix integer one past the range", "16#80000000 1\n", 1, "F0008"},
       {"letter after the real", "1 1.5Q3\n", 1, "F0009"},
       {"exponent letter alone", "1 1.5E\n", 1, "F0009"},
       {"overflow", "1 1E999\n", 1, "F0009"},

@@ -91,7 +91,6 @@ TEST(RecordLayout, ExactBytes) {
 TEST(RecordLayout, ReadErrorRecordWithInitialValues) {
   const std::string head = "*01Qx Error reading file Tembrix2.dat *** ";
   const std::string name(12, '\0');
-  ASSERT_EQ(head.size(), 42u);
   const std::vector<Item> items = {C(head), I(0),   I(0),   R(0.0), I(0),   C(name), R(0.0), R(0.0), I(0),
                                    I(0),    R(0.0), R(0.0), I(0),   R(0.0), R(0.0),  R(0.0), C(name), I(0)};
   const std::string i0 = field("0", 11);
@@ -101,32 +100,31 @@ TEST(RecordLayout, ReadErrorRecordWithInitialValues) {
                                     " ", r0, " ", i0, " ", i0, " ", r0, "\r\n",  // R I I R
                                     " ", r0, " ", i0, " ", r0, "\r\n",           // R I R
                                     " ", r0, " ", r0, name, i0, "\r\n"});        // R R C I
-  EXPECT_EQ(lay_out(items), expected);
-  EXPECT_EQ(line_lengths(expected), (std::vector<int>{66, 73, 74, 62, 73}));
+  const std::string got = lay_out(items);
+  EXPECT_EQ(got, expected);
+  EXPECT_EQ(line_lengths(got), (std::vector<int>{66, 73, 74, 62, 73}));
 }
 
 TEST(RecordLayout, SetUpReportFirstRecordBreaksBeforeTheFirstReal) {
   const std::string a = "Initial masses of the central and the body of the";
   const std::string b = " 1-st circle ";
-  ASSERT_EQ(a.size(), 49u);
-  ASSERT_EQ(b.size(), 13u);
   // The second line starts with the real's 24-column field: no separating blank.
   const std::string expected =
       cat({" ", a, b, "\r\n", field(r15, 24), " ", field("-1.500000000000000", 24), "\r\n"});
-  EXPECT_EQ(lay_out({C(a), C(b), R(1.5), R(-1.5)}), expected);
-  EXPECT_EQ(line_lengths(expected), (std::vector<int>{63, 49}));
+  const std::string got = lay_out({C(a), C(b), R(1.5), R(-1.5)});
+  EXPECT_EQ(got, expected);
+  EXPECT_EQ(line_lengths(got), (std::vector<int>{63, 49}));
 }
 
 TEST(RecordLayout, NegativeMassRecordSplitsInsideAWord) {
   const std::string a = "*05Qx Computing Error of Programm  Tembrix2 *** ";
   const std::string b = " after terminal step the mass of body k = ";
-  ASSERT_EQ(a.size(), 48u);
-  ASSERT_EQ(b.size(), 42u);
   const std::string expected = cat({" ", a, " after terminal step the mass o\r\n",  // 80 characters
                                     " f body k = ", field("12", 11), " omo(k) = ", field("-1.500000000000000", 24),
                                     " is negative.\r\n"});
-  EXPECT_EQ(lay_out({C(a), C(b), I(12), C(" omo(k) = "), R(-1.5), C(" is negative.")}), expected);
-  EXPECT_EQ(line_lengths(expected), (std::vector<int>{80, 70}));
+  const std::string got = lay_out({C(a), C(b), I(12), C(" omo(k) = "), R(-1.5), C(" is negative.")});
+  EXPECT_EQ(got, expected);
+  EXPECT_EQ(line_lengths(got), (std::vector<int>{80, 70}));
 }
 
 struct LengthCase {
