@@ -3,7 +3,6 @@
 // the exact fallback.
 #include "mathfn/cr_pow.h"
 
-#include <cfenv>
 #include <cmath>
 
 #include "mathfn/cr_pow_mpfr.h"
@@ -47,12 +46,9 @@ double cr_pow_third(double x) {
 double cr_pow_threehalf(double x) {
   double r;
   if (special_base(x, &r)) return r;
-  if (try_pow_threehalf(x, &r)) {
-    // The C library's pow raises inexact for every base but 1, even for an exact
-    // power such as 4^1.5, where the fast path's arithmetic raises nothing.
-    if (x != 1.0) std::feraiseexcept(FE_INEXACT);
-    return r;
-  }
+  // The fast path decides no exact power, so its square root or its product is
+  // inexact and has raised inexact already, as the C library's pow does.
+  if (try_pow_threehalf_tight(x, &r)) return r;
   return detail::mpfr_pow_positive(x, 1.5);
 }
 

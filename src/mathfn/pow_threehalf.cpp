@@ -68,6 +68,13 @@ constexpr std::uint64_t range_high = static_cast<std::uint64_t>(1023 + 600) << 5
 
 // t * 9/8 must not move y: |t| below 8/9 of a half gap (see above).
 constexpr double margin_factor = 1.125;
+// Without a library to agree with, the margin covers the fast value's own error
+// only: |t| * (1 + 2^-40) within the half gap h leaves |t| <= h (1 - 2^-41), and
+// the error d of step 1 is below 2^-101.9 |y| <= 2^-47.9 h (a gap is at least
+// 2^-53 |y|), so y + t + d stays strictly inside y's rounding interval: y is the
+// correctly rounded x^1.5. Undecided are only values within 2^-41 of a half gap
+// of a midpoint, and the exact midpoints themselves.
+constexpr double tight_margin_factor = 1.0 + 0x1p-40;
 
 bool in_fast_range(double x) {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
@@ -77,12 +84,12 @@ bool in_fast_range(double x) {
 // The rounding step shared by both products: given x, s = sqrt(x), the exact
 // remainder r = x - s*s and x*s = p + e exactly, stores the rounded x^1.5 and
 // returns true when it is decided (and not exact).
-inline bool round_threehalf(double s, double r, double p, double e, double* out) {
+inline bool round_threehalf(double s, double r, double p, double e, double margin, double* out) {
   if (r == 0.0 && e == 0.0) return false;  // an exact power: inexact must come from the library
   const double lo = e + ((r * s) * 0.5);
   const double y = p + lo;
   const double t = lo - (y - p);
-  if (y + (t * margin_factor) != y) return false;
+  if (y + (t * margin) != y) return false;
   *out = y;
   return true;
 }
@@ -106,22 +113,22 @@ inline dd::Pair dekker_prod(double a, double b) {
 
 namespace threehalf_paths {
 
-bool try_portable(double x, double* out) {
+bool try_portable_with(double x, double* out, double margin) {
   if (!in_fast_range(x)) return false;
   const double s = std::sqrt(x);
   const dd::Pair ss = dekker_prod(s, s);
   const double r = (x - ss.hi) - ss.lo;  // x - ss.hi is exact (Sterbenz), and so is r
   const dd::Pair xs = dekker_prod(x, s);
-  return round_threehalf(s, r, xs.hi, xs.lo, out);
+  return round_threehalf(s, r, xs.hi, xs.lo, margin, out);
 }
 
 #if TEMBRIX_POW_X86
-__attribute__((target("fma"))) bool try_fma(double x, double* out) {
+__attribute__((target("fma"))) bool try_fma_with(double x, double* out, double margin) {
   if (!in_fast_range(x)) return false;
   const double s = std::sqrt(x);
   const double r = std::fma(-s, s, x);
   const dd::Pair xs = dd::two_prod(x, s);
-  return round_threehalf(s, r, xs.hi, xs.lo, out);
+  return round_threehalf(s, r, xs.hi, xs.lo, margin, out);
 }
 
 // Lanes outside the range compute on 1.0: every step is exact, so they raise
@@ -151,9 +158,12 @@ __attribute__((target("avx2,fma"))) int try4_avx2(const double* x, double* out) 
 }
 
 #else
-bool try_fma(double x, double* out) { return try_portable(x, out); }
+bool try_fma_with(double x, double* out, double margin) { return try_portable_with(x, out, margin); }
 int try4_avx2(const double*, double*) { return 0xf; }
 #endif
+
+bool try_portable(double x, double* out) { return try_portable_with(x, out, margin_factor); }
+bool try_fma(double x, double* out) { return try_fma_with(x, out, margin_factor); }
 
 }  // namespace threehalf_paths
 
@@ -186,6 +196,11 @@ bool avx2_available() { return cpu.avx2; }
 
 bool try_pow_threehalf(double x, double* out) {
   return cpu.fma ? threehalf_paths::try_fma(x, out) : threehalf_paths::try_portable(x, out);
+}
+
+bool try_pow_threehalf_tight(double x, double* out) {
+  return cpu.fma ? threehalf_paths::try_fma_with(x, out, tight_margin_factor)
+                 : threehalf_paths::try_portable_with(x, out, tight_margin_factor);
 }
 
 double pow_threehalf(double x) {

@@ -9,6 +9,11 @@ namespace tembrix::pmath {
 // *out and returns true; otherwise returns false and leaves *out alone.
 bool try_pow_threehalf(double x, double* out);
 
+// As try_pow_threehalf, with a margin for the fast value's own error only (not
+// for a library's): decides all but a fraction of about 2^-40 of the arguments
+// in the fast range. For the correctly rounded x^1.5 of the portable build.
+bool try_pow_threehalf_tight(double x, double* out);
+
 // The C library's pow(x, 1.5), bit for bit and with the same IEEE flags,
 // computed by the fast path wherever that path decides.
 double pow_threehalf(double x);
