@@ -30,9 +30,9 @@ def png_size(path):
 
 
 def load_script():
-    spec = importlib.util.spec_from_file_location("plot_run", ARGS.script)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("plot_run", ARGS.script)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
